@@ -1,0 +1,25 @@
+// How large an image is shown: the display bitmap samples every d-th row and column of the index
+// buffer, d being the smallest power of two that brings the image within the display limits.
+#pragma once
+
+#include <cstdint>
+
+namespace zenphra {
+
+struct DisplayGeometry {
+    int32_t step = 1;    // d: buffer pixels per displayed pixel in each direction
+    int32_t width = 0;   // displayed columns
+    int32_t height = 0;  // displayed rows
+    int32_t stride = 0;  // bytes per displayed row
+};
+
+// The main picture is shown within 512 x 384 pixels, thumbnails within 160 x 120 (limits inclusive).
+inline constexpr int32_t kMainDisplayWidth = 512;
+inline constexpr int32_t kMainDisplayHeight = 384;
+
+// Works out the geometry for an image of width x height (both at least 1). After the halving, each
+// displayed side is at least 1, and the displayed width is trimmed until the row stride is a multiple
+// of d; where no width down to 1 gives such a stride, the untrimmed width is kept.
+DisplayGeometry ComputeDisplayGeometry(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight);
+
+}  // namespace zenphra

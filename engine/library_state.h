@@ -1,0 +1,65 @@
+// The library's single state: the parameters of the image being plotted, the main image, the palette
+// the program lent us, and the Julia preview's bitmap. All exports run on the caller's thread.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/indexed_image.h"
+#include "engine/plane_mapping.h"
+
+namespace zenphra {
+
+struct PlotParams {
+    int32_t equation = 0;  // without the Julia offset of 100
+    bool juliaMode = false;
+    int32_t width = 0;   // as stated by the caller; the buffer keeps its own size
+    int32_t height = 0;
+    int32_t maxIters = 0;
+    int32_t itersToSkip = 0;
+    int32_t numRanges = 2;  // always 2, 4 or 8
+    int32_t rendering = 0;
+    double limitValue = 0;
+    double juliaReal = 0, juliaImag = 0;
+    double parm1 = 0, parm2 = 0, parm3 = 0;
+    int32_t func1 = 0, func2 = 0;  // always 0 to 24
+    bool banding = false;
+    PlaneMapping mapping;
+};
+
+struct LibraryState {
+    bool imagePresent = false;  // set by every InitPlot and by a file read; cleared when the image goes
+    PlotParams plot;
+    IndexedImage image;
+    Palette palette;
+    int32_t previewBitmap = 0;  // the Julia preview's 120 x 90 bitmap, made on first use
+};
+
+LibraryState& Library();
+
+// Redraws the main image's display bitmap through the palette. Returns the bitmap handle, or 0 when no
+// image is present.
+int32_t RecolourMainImage();
+
+}  // namespace zenphra
+
+namespace zenphra {
+
+// The Escape poll may let the program handle its events while a row is being plotted; any call into the
+// library made from there is refused, so the state the row depends on cannot change under it.
+class ExclusiveCall {
+public:
+    ExclusiveCall() : entered_(!busy_) { busy_ = true; }
+    ~ExclusiveCall() {
+        if (entered_) busy_ = false;
+    }
+    ExclusiveCall(const ExclusiveCall&) = delete;
+    ExclusiveCall& operator=(const ExclusiveCall&) = delete;
+
+    bool Refused() const { return !entered_; }
+
+private:
+    bool entered_;
+    static inline bool busy_ = false;
+};
+
+}  // namespace zenphra

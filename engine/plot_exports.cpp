@@ -1,0 +1,108 @@
+// The plotting exports: InitPlot opens or re-parameterises the plot, PlotFractal computes one row.
+#include <algorithm>
+
+#include "engine/library_state.h"
+#include "engine/palette.h"
+#include "engine/row_plotter.h"
+#include "engine/string_to_double.h"
+#include "platform/bitmap_store.h"
+#include "zenphra.h"
+
+using namespace zenphra;
+
+namespace {
+
+constexpr int32_t kJuliaOffset = 100;
+
+// The values by address are copied now; a missing one reads as 0.
+double Read(const double* value) { return value != nullptr ? *value : 0.0; }
+
+PlotParams ReadPlotParams(int32_t eqnType, int32_t horRes, int32_t vertRes, int32_t maxIters, int32_t itersToSkip,
+                          int32_t numRanges, int32_t rendering, const double* limitValue, const double* juliaReal,
+                          const double* juliaImag, const double* parm1, const double* parm2, const double* parm3,
+                          int32_t func1, int32_t func2, const double* centerReal, const double* centerImag,
+                          const double* magnify, const double* angleDegrees, int32_t banding) {
+    PlotParams params;
+    params.juliaMode = eqnType >= kJuliaOffset;
+    params.equation = params.juliaMode ? eqnType - kJuliaOffset : eqnType;
+    params.width = horRes;
+    params.height = vertRes;
+    params.maxIters = maxIters;
+    params.itersToSkip = itersToSkip;
+    params.numRanges = numRanges == 8 || numRanges == 4 ? numRanges : 2;
+    params.rendering = rendering;
+    params.limitValue = Read(limitValue);
+    params.juliaReal = Read(juliaReal);
+    params.juliaImag = Read(juliaImag);
+    params.parm1 = Read(parm1);
+    params.parm2 = Read(parm2);
+    params.parm3 = Read(parm3);
+    params.func1 = func1 >= 0 && func1 < kComplexFunctionCount ? func1 : 0;
+    params.func2 = func2 >= 0 && func2 < kComplexFunctionCount ? func2 : 0;
+    params.banding = banding != 0;
+    params.mapping = ComputePlaneMapping(horRes, vertRes, Read(centerReal), Read(centerImag), Read(magnify),
+                                         Read(angleDegrees));
+    return params;
+}
+
+}  // namespace
+
+extern "C" {
+
+int32_t InitPlot(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t VertRes, int32_t MaxIters,
+                 int32_t ItersToSkip, int32_t NumRanges, int32_t Rendering, const double* LimitValue,
+                 const double* JuliaReal, const double* JuliaImag, const double* Parm1, const double* Parm2,
+                 const double* Parm3, int32_t Func1, int32_t Func2, const double* PrevRealCenter,
+                 const double* PrevImagCenter, const double* TotalMagnify, const double* TotalAngleDeg,
+                 int32_t /*ImageFactor: the library works out its own display step*/, int32_t Banding) {
+    ExclusiveCall call;
+    if (call.Refused()) return 0;
+    LibraryState& library = Library();
+    library.imagePresent = true;
+    library.plot = ReadPlotParams(EqnType, HorRes, VertRes, MaxIters, ItersToSkip, NumRanges, Rendering,
+                                  LimitValue, JuliaReal, JuliaImag, Parm1, Parm2, Parm3, Func1, Func2,
+                                  PrevRealCenter, PrevImagCenter, TotalMagnify, TotalAngleDeg, Banding);
+    // Resuming: the buffer, its size, its display step and every plotted byte stay as they are.
+    if (NewImage == 0) return 0;
+
+    ReleaseIndexedImage(&library.image);
+    if (!CreateIndexedImage(HorRes, VertRes, kMainDisplayWidth, kMainDisplayHeight, &library.image)) {
+        library.imagePresent = false;
+        return ZENPHRA_OUT_OF_MEMORY;
+    }
+    std::fill_n(library.image.pixels.get(), int64_t{HorRes} * VertRes, kNotPlottedIndex);
+    RecolourMainImage();
+    return library.image.bitmap;
+}
+
+int32_t PlotFractal(int32_t StartY) {
+    ExclusiveCall call;
+    if (call.Refused()) return 0;
+    LibraryState& library = Library();
+    IndexedImage& image = library.image;
+    if (!image.Exists()) return 0;
+    // The parameters may state another size than the buffer has (a reloaded image's text, say): only
+    // the pixels of the row that lie inside the buffer are computed.
+    if (StartY < 0 || StartY >= image.height) return image.bitmap;
+    const int32_t columns = std::clamp(library.plot.width, 0, image.width);
+    const RowContext context = MakeRowContext(library.plot, StartY);
+    uint8_t* row = image.pixels.get() + int64_t{StartY} * image.width;
+    if (PlotRow(context, row, columns) < columns) return ZENPHRA_ABORTED;
+    return RecolourMainImage();
+}
+
+void DllCleanup(void) {
+    ExclusiveCall call;
+    if (call.Refused()) return;
+    LibraryState& library = Library();
+    ReleaseIndexedImage(&library.image);
+    library.imagePresent = false;
+    platform::DeleteBitmap(library.previewBitmap);
+    library.previewBitmap = 0;
+}
+
+void StringToDouble(const char* text, double* result) {
+    if (result != nullptr) *result = ParseDecimal(text);
+}
+
+}  // extern "C"
