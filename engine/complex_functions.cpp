@@ -49,8 +49,8 @@ Complex Flip(Complex z) { return {z.im, z.re}; }
 Complex Conj(Complex z) { return {z.re, -z.im}; }
 
 constexpr ComplexFunction kFunctions[kComplexFunctionCount] = {
-    Ident, Recip, Sqr,   Sqrt,  Sin,   Cos,   Tan,   Cotan, Asin, Acos, Atan, Sinh, Cosh,
-    Tanh,  Cotanh, Asinh, Acosh, Atanh, Exp,   Log,   Zero,  Abs,  Cabs, Flip, Conj,
+    Ident, Recip,  Sqr,   Sqrt,  Sin,   Cos, Tan, Cotan, Asin, Acos, Atan, Sinh, Cosh,
+    Tanh,  Cotanh, Asinh, Acosh, Atanh, Exp, Log, Zero,  Abs,  Cabs, Flip, Conj,
 };
 
 }  // namespace

@@ -18,7 +18,9 @@ inline Complex Divide(Complex a, Complex b) {
     return {(a.re * b.re + a.im * b.im) / q, (b.re * a.im - a.re * b.im) / q};
 }
 
-inline Complex Multiply(Complex a, Complex b) { return {a.re * b.re - b.im * a.im, a.im * b.re + b.im * a.re}; }
+inline Complex Multiply(Complex a, Complex b) {
+    return {a.re * b.re - b.im * a.im, a.im * b.re + b.im * a.re};
+}
 
 inline Complex Square(Complex a) { return {a.re * a.re - a.im * a.im, 2 * a.re * a.im}; }
 
@@ -29,7 +31,9 @@ inline Complex SquareRoot(Complex a) {
     return {r * std::cos(phi), r * std::sin(phi)};
 }
 
-inline Complex Logarithm(Complex a) { return {0.5 * std::log(a.re * a.re + a.im * a.im), std::atan2(a.im, a.re)}; }
+inline Complex Logarithm(Complex a) {
+    return {0.5 * std::log(a.re * a.re + a.im * a.im), std::atan2(a.im, a.re)};
+}
 
 inline Complex Add(Complex a, Complex b) { return {a.re + b.re, a.im + b.im}; }
 inline Complex Subtract(Complex a, Complex b) { return {a.re - b.re, a.im - b.im}; }

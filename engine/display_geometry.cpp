@@ -19,7 +19,8 @@ DisplayGeometry ComputeDisplayGeometry(int32_t width, int32_t height, int32_t ma
     int32_t trimmedWidth = shownWidth;
     while (trimmedWidth >= 1 && platform::BitmapStride(trimmedWidth) % step != 0) --trimmedWidth;
     if (trimmedWidth >= 1) shownWidth = trimmedWidth;
-    return DisplayGeometry{step, shownWidth, shownHeight, static_cast<int32_t>(platform::BitmapStride(shownWidth))};
+    return DisplayGeometry{step, shownWidth, shownHeight,
+                           static_cast<int32_t>(platform::BitmapStride(shownWidth))};
 }
 
 }  // namespace zenphra

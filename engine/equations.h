@@ -37,13 +37,20 @@ inline int32_t ChebyshevOrder(double parm3) {
 inline double ChebyshevPolynomial(int32_t order, double x) {
     const double x2 = x * x;
     switch (order) {
-        case 3: return (x2 - 3) * x;
-        case 4: return (x2 - 4) * x2 + 2;
-        case 5: return ((x2 - 5) * x2 + 3) * x;
-        case 6: return ((x2 - 6) * x2 + 7) * x2 - 2;
-        case 7: return (((x2 - 7) * x2 + 12) * x2 - 5) * x;
-        case 8: return (((x2 - 8) * x2 + 18) * x2 - 12) * x2 + 2;
-        default: return ((((x2 - 9) * x2 + 25) * x2 - 24) * x2 + 7) * x;
+        case 3:
+            return (x2 - 3) * x;
+        case 4:
+            return (x2 - 4) * x2 + 2;
+        case 5:
+            return ((x2 - 5) * x2 + 3) * x;
+        case 6:
+            return ((x2 - 6) * x2 + 7) * x2 - 2;
+        case 7:
+            return (((x2 - 7) * x2 + 12) * x2 - 5) * x;
+        case 8:
+            return (((x2 - 8) * x2 + 18) * x2 - 12) * x2 + 2;
+        default:
+            return ((((x2 - 9) * x2 + 25) * x2 - 24) * x2 + 7) * x;
     }
 }
 
@@ -108,13 +115,20 @@ struct UnknownEquationStep {
 template <class F>
 decltype(auto) WithEquation(int32_t code, F&& f) {
     switch (code) {
-        case kClassicMandelbrot: return f(ClassicMandelbrotStep{});
-        case kPokorny: return f(PokornyStep{});
-        case kSpiralSymmetry2: return f(SpiralSymmetry2Step{});
-        case kLambda: return f(LambdaStep{});
-        case kBarnsley2: return f(Barnsley2Step{});
-        case kChebyshev: return f(ChebyshevStep{});
-        default: return f(UnknownEquationStep{});
+        case kClassicMandelbrot:
+            return f(ClassicMandelbrotStep{});
+        case kPokorny:
+            return f(PokornyStep{});
+        case kSpiralSymmetry2:
+            return f(SpiralSymmetry2Step{});
+        case kLambda:
+            return f(LambdaStep{});
+        case kBarnsley2:
+            return f(Barnsley2Step{});
+        case kChebyshev:
+            return f(ChebyshevStep{});
+        default:
+            return f(UnknownEquationStep{});
     }
 }
 

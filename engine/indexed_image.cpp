@@ -6,7 +6,8 @@
 
 namespace zenphra {
 
-bool CreateIndexedImage(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight, IndexedImage* out) {
+bool CreateIndexedImage(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight,
+                        IndexedImage* out) {
     if (width < 1 || height < 1) return false;
     const int64_t pixelCount = int64_t{width} * height;
     if (pixelCount > kMaxImagePixels) return false;

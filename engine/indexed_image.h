@@ -38,7 +38,8 @@ struct IndexedImage {
 // Makes a new image of width x height whose display bitmap fits within maxWidth x maxHeight. The pixels
 // are not initialised. Returns false when a side is below 1, the image exceeds kMaxImagePixels, or
 // memory cannot be had; `out` is left alone then.
-bool CreateIndexedImage(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight, IndexedImage* out);
+bool CreateIndexedImage(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight,
+                        IndexedImage* out);
 
 // Frees the pixels and deletes the display bitmap.
 void ReleaseIndexedImage(IndexedImage* image);

@@ -22,8 +22,8 @@ struct Rgb {
 
 // The eighth colour of each range of the built-in eight-range palette: an orbit escaping at step i takes
 // colour i mod 8. Bounded orbits are black.
-constexpr Rgb kEscapeColours[8] = {{192, 72, 232}, {252, 8, 137},  {252, 56, 24},  {252, 159, 0},
-                                   {189, 252, 27}, {0, 252, 144},  {16, 205, 252}, {93, 72, 252}};
+constexpr Rgb kEscapeColours[8] = {{192, 72, 232}, {252, 8, 137}, {252, 56, 24},  {252, 159, 0},
+                                   {189, 252, 27}, {0, 252, 144}, {16, 205, 252}, {93, 72, 252}};
 constexpr Rgb kBoundedColour = {0, 0, 0};
 
 template <class Equation>

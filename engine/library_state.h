@@ -12,7 +12,7 @@ namespace zenphra {
 struct PlotParams {
     int32_t equation = 0;  // without the Julia offset of 100
     bool juliaMode = false;
-    int32_t width = 0;   // as stated by the caller; the buffer keeps its own size
+    int32_t width = 0;  // as stated by the caller; the buffer keeps its own size
     int32_t height = 0;
     int32_t maxIters = 0;
     int32_t itersToSkip = 0;
@@ -47,7 +47,7 @@ namespace zenphra {
 // The Escape poll may let the program handle its events while a row is being plotted; any call into the
 // library made from there is refused, so the state the row depends on cannot change under it.
 class ExclusiveCall {
-public:
+  public:
     ExclusiveCall() : entered_(!busy_) { busy_ = true; }
     ~ExclusiveCall() {
         if (entered_) busy_ = false;
@@ -57,7 +57,7 @@ public:
 
     bool Refused() const { return !entered_; }
 
-private:
+  private:
     bool entered_;
     static inline bool busy_ = false;
 };

@@ -34,12 +34,14 @@ void RotateChannel(uint8_t* channel, int32_t direction, int32_t count, int32_t l
 
 }  // namespace
 
-bool FillColorRange(const Palette& palette, int32_t start, int32_t count, int32_t startColor, int32_t endColor) {
+bool FillColorRange(const Palette& palette, int32_t start, int32_t count, int32_t startColor,
+                    int32_t endColor) {
     if (!palette.Present() || count < 2 || start < 0 || start > kRangeEntries - count) return false;
     uint8_t* channels[] = {palette.red, palette.green, palette.blue};
     for (int32_t channel = 0; channel < 3; ++channel) {
         const int32_t shift = 8 * channel;
-        FillChannel(channels[channel], start, count, (startColor >> shift) & 0xFF, (endColor >> shift) & 0xFF);
+        FillChannel(channels[channel], start, count, (startColor >> shift) & 0xFF,
+                    (endColor >> shift) & 0xFF);
     }
     return true;
 }
@@ -47,13 +49,21 @@ bool FillColorRange(const Palette& palette, int32_t start, int32_t count, int32_
 bool RotateColorRanges(const Palette& palette, int32_t direction, int32_t count) {
     int32_t last;  // the first entry of the last range
     switch (count) {
-        case 29: last = 203; break;
-        case 58: last = 174; break;
-        case 116: last = 116; break;
-        default: return false;
+        case 29:
+            last = 203;
+            break;
+        case 58:
+            last = 174;
+            break;
+        case 116:
+            last = 116;
+            break;
+        default:
+            return false;
     }
     if (!palette.Present()) return false;
-    for (uint8_t* channel : {palette.red, palette.green, palette.blue}) RotateChannel(channel, direction, count, last);
+    for (uint8_t* channel : {palette.red, palette.green, palette.blue})
+        RotateChannel(channel, direction, count, last);
     return true;
 }
 

@@ -13,7 +13,8 @@ inline constexpr int32_t kRangeEntries = 232;
 
 // Fills entries start .. start + count - 1 from startColor to endColor (packed 0x00BBGGRR). A count
 // below 2, or a range outside entries 0-231, changes nothing and returns false.
-bool FillColorRange(const Palette& palette, int32_t start, int32_t count, int32_t startColor, int32_t endColor);
+bool FillColorRange(const Palette& palette, int32_t start, int32_t count, int32_t startColor,
+                    int32_t endColor);
 
 // Moves every range one place down (direction 0: each range takes the colours of the range above it, the
 // first range's go to the last) or up (any other direction). `count` is the range length: 29, 58 or 116;

@@ -46,10 +46,12 @@ inline uint8_t CaughtIndex(const Orbit& orbit, const RenderConstants& k, IndexMa
     }
     const int32_t base = orbit.range * k.colours;
     switch (mapping) {
-        case IndexMapping::kReversed: return static_cast<uint8_t>(base + (k.colours - 1 - i));
+        case IndexMapping::kReversed:
+            return static_cast<uint8_t>(base + (k.colours - 1 - i));
         case IndexMapping::kMirrored:
             return static_cast<uint8_t>(i < k.half ? base + 2 * (k.half - i) - 1 : base + 2 * (i - k.half));
-        default: return static_cast<uint8_t>(base + i);
+        default:
+            return static_cast<uint8_t>(base + i);
     }
 }
 
@@ -58,9 +60,12 @@ inline uint8_t CaughtIndex(const Orbit& orbit, const RenderConstants& k, IndexMa
 inline uint8_t LevelIndex(int32_t equation, int32_t n, int32_t numRanges) {
     if (equation == kClassicMandelbrot || equation == kLambda) return static_cast<uint8_t>(n % 232);
     switch (numRanges) {
-        case 8: return static_cast<uint8_t>((n % 8) * 29 + 7);
-        case 4: return static_cast<uint8_t>((n % 4) * 58 + 7);
-        default: return static_cast<uint8_t>((n % 2) * 116 + 58);
+        case 8:
+            return static_cast<uint8_t>((n % 8) * 29 + 7);
+        case 4:
+            return static_cast<uint8_t>((n % 4) * 58 + 7);
+        default:
+            return static_cast<uint8_t>((n % 2) * 116 + 58);
     }
 }
 

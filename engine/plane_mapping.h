@@ -17,9 +17,17 @@ PlaneMapping ComputePlaneMapping(int32_t width, int32_t height, double centerRea
 
 // The row start is worked out first and the column offset added to it; this order is part of the
 // result, down to the last bit.
-inline double RowStartX(const PlaneMapping& mapping, int32_t row) { return row * mapping.rowStepX + mapping.x0; }
-inline double RowStartY(const PlaneMapping& mapping, int32_t row) { return row * mapping.rowStepY + mapping.y0; }
-inline double PlaneX(double rowStartX, double colStepX, int32_t column) { return rowStartX + column * colStepX; }
-inline double PlaneY(double rowStartY, double colStepY, int32_t column) { return rowStartY + column * colStepY; }
+inline double RowStartX(const PlaneMapping& mapping, int32_t row) {
+    return row * mapping.rowStepX + mapping.x0;
+}
+inline double RowStartY(const PlaneMapping& mapping, int32_t row) {
+    return row * mapping.rowStepY + mapping.y0;
+}
+inline double PlaneX(double rowStartX, double colStepX, int32_t column) {
+    return rowStartX + column * colStepX;
+}
+inline double PlaneY(double rowStartY, double colStepY, int32_t column) {
+    return rowStartY + column * colStepY;
+}
 
 }  // namespace zenphra

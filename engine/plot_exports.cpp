@@ -17,11 +17,12 @@ constexpr int32_t kJuliaOffset = 100;
 // The values by address are copied now; a missing one reads as 0.
 double Read(const double* value) { return value != nullptr ? *value : 0.0; }
 
-PlotParams ReadPlotParams(int32_t eqnType, int32_t horRes, int32_t vertRes, int32_t maxIters, int32_t itersToSkip,
-                          int32_t numRanges, int32_t rendering, const double* limitValue, const double* juliaReal,
-                          const double* juliaImag, const double* parm1, const double* parm2, const double* parm3,
-                          int32_t func1, int32_t func2, const double* centerReal, const double* centerImag,
-                          const double* magnify, const double* angleDegrees, int32_t banding) {
+PlotParams ReadPlotParams(int32_t eqnType, int32_t horRes, int32_t vertRes, int32_t maxIters,
+                          int32_t itersToSkip, int32_t numRanges, int32_t rendering, const double* limitValue,
+                          const double* juliaReal, const double* juliaImag, const double* parm1,
+                          const double* parm2, const double* parm3, int32_t func1, int32_t func2,
+                          const double* centerReal, const double* centerImag, const double* magnify,
+                          const double* angleDegrees, int32_t banding) {
     PlotParams params;
     params.juliaMode = eqnType >= kJuliaOffset;
     params.equation = params.juliaMode ? eqnType - kJuliaOffset : eqnType;

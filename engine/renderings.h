@@ -33,11 +33,11 @@ inline constexpr double kPi = 3.141592653589793;
 // The orbit of one pixel, made afresh for every pixel.
 struct Orbit {
     Complex z;
-    Complex previous;      // z before the latest step
-    double m = 0;          // |z|^2 after the latest step
-    int32_t n = 0;         // the iteration, from 0
-    int32_t range = 0;     // the colour range a catch will use
-    double trap = 1e20;    // the rendering's measure
+    Complex previous;    // z before the latest step
+    double m = 0;        // |z|^2 after the latest step
+    int32_t n = 0;       // the iteration, from 0
+    int32_t range = 0;   // the colour range a catch will use
+    double trap = 1e20;  // the rendering's measure
 };
 
 // What the renderings need, fixed for one row.
@@ -97,7 +97,8 @@ struct Spheres {
     static constexpr IndexMapping kMapping = IndexMapping::kDirect;
     static void Prepare(RenderConstants& k) { k.trapLimit = k.parm1; }
     static Outcome Test(Orbit& orbit, const RenderConstants& k) {
-        const double previousModulus = orbit.previous.re * orbit.previous.re + orbit.previous.im * orbit.previous.im;
+        const double previousModulus =
+            orbit.previous.re * orbit.previous.re + orbit.previous.im * orbit.previous.im;
         orbit.previous = orbit.z;
         if (!k.juliaMode && orbit.n == 0) return Outcome::kContinue;
         orbit.trap = orbit.m < 1e-30 ? 1e20 : previousModulus / orbit.m;
@@ -128,7 +129,8 @@ struct Stalks {
     static void Prepare(RenderConstants& k) { k.trapLimit = k.parm1; }
     static Outcome Test(Orbit& orbit, const RenderConstants& k) {
         orbit.trap = std::min(std::fabs(orbit.z.re), std::fabs(orbit.z.im));
-        if (orbit.trap < k.trapLimit && orbit.m < k.parm2 && orbit.n >= k.itersToSkip) return Outcome::kCaught;
+        if (orbit.trap < k.trapLimit && orbit.m < k.parm2 && orbit.n >= k.itersToSkip)
+            return Outcome::kCaught;
         return AdvanceThenEscapeTest(orbit, k);
     }
 };
@@ -240,16 +242,26 @@ struct UnknownRendering {
 template <class F>
 decltype(auto) WithRendering(int32_t code, F&& f) {
     switch (code) {
-        case kRings: return f(Rings{});
-        case kSpheres: return f(Spheres{});
-        case kSquares: return f(Squares{});
-        case kAtan: return f(Atan{});
-        case kPetals: return f(Petals{});
-        case kStalks: return f(Stalks{});
-        case kAngleFunction1: return f(AngleFunction1{});
-        case kLevelSet: return f(LevelSet{});
-        case kCones: return f(Cones{});
-        default: return f(UnknownRendering{});
+        case kRings:
+            return f(Rings{});
+        case kSpheres:
+            return f(Spheres{});
+        case kSquares:
+            return f(Squares{});
+        case kAtan:
+            return f(Atan{});
+        case kPetals:
+            return f(Petals{});
+        case kStalks:
+            return f(Stalks{});
+        case kAngleFunction1:
+            return f(AngleFunction1{});
+        case kLevelSet:
+            return f(LevelSet{});
+        case kCones:
+            return f(Cones{});
+        default:
+            return f(UnknownRendering{});
     }
 }
 

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    pngcheck imagemagick
+    pngcheck imagemagick locales-all
     xvfb xdotool x11-utils
 )
 

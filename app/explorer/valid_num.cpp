@@ -1,7 +1,7 @@
 #include "app/explorer/valid_num.h"
 
-#include <array>
 #include <QRegularExpression>
+#include <array>
 #include <charconv>
 
 #include "app/shell/engine_api.h"
@@ -10,8 +10,8 @@ namespace zenphra::app {
 
 QString FormatNum(double value, int decimals) {
     std::array<char, 400> buffer;
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, decimals);
     if (error != std::errc()) return QStringLiteral("0");
     QString text = QString::fromLatin1(buffer.data(), static_cast<int>(end - buffer.data()));
     const bool showsZero = !text.contains(QRegularExpression(QStringLiteral("[1-9]")));

@@ -13,7 +13,9 @@ EngineApi& BoundApi() {
 
 }  // namespace
 
-QString EngineLibraryPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/libZenphra.so"); }
+QString EngineLibraryPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/libZenphra.so");
+}
 
 QStringList BindEngine(const QString& libraryPath) {
     // Never unloaded: the program keeps calling into it until it ends.
@@ -23,8 +25,8 @@ QStringList BindEngine(const QString& libraryPath) {
 
     EngineApi& api = BoundApi();
     QStringList missing;
-#define ZENPHRA_ENGINE_BIND(name)                                                          \
-    api.name = reinterpret_cast<decltype(api.name)>(library.resolve(#name));              \
+#define ZENPHRA_ENGINE_BIND(name)                                            \
+    api.name = reinterpret_cast<decltype(api.name)>(library.resolve(#name)); \
     if (api.name == nullptr) missing << QStringLiteral(#name);
     ZENPHRA_ENGINE_EXPORTS(ZENPHRA_ENGINE_BIND)
 #undef ZENPHRA_ENGINE_BIND

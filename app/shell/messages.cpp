@@ -20,7 +20,8 @@ MessagePresenter& Presenter() {
 
 }  // namespace
 
-MessageAnswer ShowMessage(const QString& text, MessageIcon icon, const QString& title, MessageButtons buttons) {
+MessageAnswer ShowMessage(const QString& text, MessageIcon icon, const QString& title,
+                          MessageButtons buttons) {
     return Presenter()(Message{text, title, icon, buttons});
 }
 

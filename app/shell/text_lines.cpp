@@ -44,12 +44,14 @@ QStringList SplitLines(const QByteArray& text) {
 }
 
 std::optional<int32_t> ParseInt32(QStringView text) {
-    const auto value = ParseWholeNumber(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    const auto value =
+        ParseWholeNumber(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
     return value ? std::optional<int32_t>(static_cast<int32_t>(*value)) : std::nullopt;
 }
 
 std::optional<int16_t> ParseInt16(QStringView text) {
-    const auto value = ParseWholeNumber(text, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max());
+    const auto value =
+        ParseWholeNumber(text, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max());
     return value ? std::optional<int16_t>(static_cast<int16_t>(*value)) : std::nullopt;
 }
 
