@@ -6,72 +6,52 @@
 namespace zenphra::app {
 namespace {
 
-void CopyEntries(const std::array<uint8_t, kPaletteEntries>& from,
-                 std::array<uint8_t, kSnapshotEntries>& to) {
-    std::copy_n(from.begin(), kSnapshotEntries, to.begin());
+// Entries 0 to 233 of the three colour arrays; both records name their arrays alike.
+template <typename From, typename To>
+void CopyColours(const From& from, To& to) {
+    std::copy_n(from.PalRed.begin(), kSnapshotEntries, to.PalRed.begin());
+    std::copy_n(from.PalGrn.begin(), kSnapshotEntries, to.PalGrn.begin());
+    std::copy_n(from.PalBlu.begin(), kSnapshotEntries, to.PalBlu.begin());
 }
 
-void CopyEntries(const std::array<uint8_t, kSnapshotEntries>& from,
-                 std::array<uint8_t, kPaletteEntries>& to) {
-    std::copy(from.begin(), from.end(), to.begin());
+// The parameters and a snapshot name their fields alike, so one copy serves both directions.
+template <typename From, typename To>
+void CopySharedFields(const From& from, To& to) {
+    to.EqnType = from.EqnType;
+    to.Rendering = from.Rendering;
+    to.MaxIters = from.MaxIters;
+    to.ItersToSkip = from.ItersToSkip;
+    to.NumRanges = from.NumRanges;
+    to.Func1 = from.Func1;
+    to.Func2 = from.Func2;
+    to.HorRes = from.HorRes;
+    to.VertRes = from.VertRes;
+    to.LimitValue = from.LimitValue;
+    to.JuliaReal = from.JuliaReal;
+    to.JuliaImag = from.JuliaImag;
+    to.PrevRealCenter = from.PrevRealCenter;
+    to.PrevImagCenter = from.PrevImagCenter;
+    to.TotalMagnify = from.TotalMagnify;
+    to.TotalAngleDeg = from.TotalAngleDeg;
+    to.Parm1 = from.Parm1;
+    to.Parm2 = from.Parm2;
+    to.Parm3 = from.Parm3;
+    to.CustomHres = from.CustomHres;
+    to.CustomVres = from.CustomVres;
 }
 
 }  // namespace
 
 ParamSnapshot TakeSnapshot(const FractalParams& params, const PaletteArrays& palette) {
     ParamSnapshot snapshot;
-    snapshot.EqnType = params.EqnType;
-    snapshot.Rendering = params.Rendering;
-    snapshot.MaxIters = params.MaxIters;
-    snapshot.ItersToSkip = params.ItersToSkip;
-    snapshot.NumRanges = params.NumRanges;
-    snapshot.Func1 = params.Func1;
-    snapshot.Func2 = params.Func2;
-    snapshot.HorRes = params.HorRes;
-    snapshot.VertRes = params.VertRes;
-    CopyEntries(palette.PalRed, snapshot.PalRed);
-    CopyEntries(palette.PalGrn, snapshot.PalGrn);
-    CopyEntries(palette.PalBlu, snapshot.PalBlu);
-    snapshot.LimitValue = params.LimitValue;
-    snapshot.JuliaReal = params.JuliaReal;
-    snapshot.JuliaImag = params.JuliaImag;
-    snapshot.PrevRealCenter = params.PrevRealCenter;
-    snapshot.PrevImagCenter = params.PrevImagCenter;
-    snapshot.TotalMagnify = params.TotalMagnify;
-    snapshot.TotalAngleDeg = params.TotalAngleDeg;
-    snapshot.Parm1 = params.Parm1;
-    snapshot.Parm2 = params.Parm2;
-    snapshot.Parm3 = params.Parm3;
-    snapshot.CustomHres = params.CustomHres;
-    snapshot.CustomVres = params.CustomVres;
+    CopySharedFields(params, snapshot);
+    CopyColours(palette, snapshot);
     return snapshot;
 }
 
 void RestoreSnapshot(const ParamSnapshot& snapshot, FractalParams& params, PaletteArrays& palette) {
-    params.EqnType = snapshot.EqnType;
-    params.Rendering = snapshot.Rendering;
-    params.MaxIters = snapshot.MaxIters;
-    params.ItersToSkip = snapshot.ItersToSkip;
-    params.NumRanges = snapshot.NumRanges;
-    params.Func1 = snapshot.Func1;
-    params.Func2 = snapshot.Func2;
-    params.HorRes = snapshot.HorRes;
-    params.VertRes = snapshot.VertRes;
-    CopyEntries(snapshot.PalRed, palette.PalRed);
-    CopyEntries(snapshot.PalGrn, palette.PalGrn);
-    CopyEntries(snapshot.PalBlu, palette.PalBlu);
-    params.LimitValue = snapshot.LimitValue;
-    params.JuliaReal = snapshot.JuliaReal;
-    params.JuliaImag = snapshot.JuliaImag;
-    params.PrevRealCenter = snapshot.PrevRealCenter;
-    params.PrevImagCenter = snapshot.PrevImagCenter;
-    params.TotalMagnify = snapshot.TotalMagnify;
-    params.TotalAngleDeg = snapshot.TotalAngleDeg;
-    params.Parm1 = snapshot.Parm1;
-    params.Parm2 = snapshot.Parm2;
-    params.Parm3 = snapshot.Parm3;
-    params.CustomHres = snapshot.CustomHres;
-    params.CustomVres = snapshot.CustomVres;
+    CopySharedFields(snapshot, params);
+    CopyColours(snapshot, palette);
 }
 
 void SnapshotPair::SaveShown(const FractalParams& params, const PaletteArrays& palette) {

@@ -38,33 +38,6 @@ TEST(DisplayFactorTest, ShownSizeRoundsHalvesToEven) {
     EXPECT_EQ(ComputeDisplayFactor(1034, 6).PicWidth, 258);  // 258.5
 }
 
-FractalParams SomeParams() {
-    FractalParams params;
-    params.EqnType = 107;
-    params.Rendering = 12;
-    params.MaxIters = 500;
-    params.ItersToSkip = 3;
-    params.NumRanges = 4;
-    params.Func1 = 5;
-    params.Func2 = 6;
-    params.HorRes = 640;
-    params.VertRes = 480;
-    params.Banding = 1;
-    params.LimitValue = 16.0;
-    params.JuliaReal = 0.25;
-    params.JuliaImag = -0.5;
-    params.PrevRealCenter = 1.5;
-    params.PrevImagCenter = -1.25;
-    params.TotalMagnify = 8.0;
-    params.TotalAngleDeg = 30.0;
-    params.Parm1 = 0.1;
-    params.Parm2 = 0.2;
-    params.Parm3 = 5.0;
-    params.CustomHres = "640";
-    params.CustomVres = "400";
-    return params;
-}
-
 PaletteArrays RampPalette(int32_t offset) {
     PaletteArrays palette;
     for (int32_t entry = 0; entry < kPaletteEntries; ++entry) {
@@ -76,7 +49,7 @@ PaletteArrays RampPalette(int32_t offset) {
 }
 
 TEST(ParamSnapshotTest, RestoreBringsBackParametersAndColoursButNotBanding) {
-    const FractalParams taken = SomeParams();
+    const FractalParams taken = SampleParams();
     const PaletteArrays takenPalette = RampPalette(0);
     SnapshotPair snapshots;
     snapshots.SaveShown(taken, takenPalette);
@@ -98,7 +71,7 @@ TEST(ParamSnapshotTest, RestoreBringsBackParametersAndColoursButNotBanding) {
 TEST(ParamSnapshotTest, SwapExchangesTheSnapshotsAndTwiceRestoresThem) {
     SnapshotPair snapshots;
     snapshots.SavePrevious(FractalParams{}, RampPalette(1));
-    snapshots.SaveShown(SomeParams(), RampPalette(2));
+    snapshots.SaveShown(SampleParams(), RampPalette(2));
     const SnapshotPair before = snapshots;
 
     snapshots.Swap();

@@ -31,28 +31,12 @@ class FractalTextTest : public ::testing::Test {
     static inline PaletteArrays palette_;  // the library keeps its address
 };
 
+// The sample parameters as a fractal text carries them: without the custom resolution texts.
 FractalParams JuliaParams(int32_t numRanges) {
-    FractalParams params;
-    params.EqnType = 129;
-    params.HorRes = 1000;
-    params.VertRes = 750;
-    params.MaxIters = 2000;
-    params.ItersToSkip = 5;
+    FractalParams params = SampleParams();
     params.NumRanges = numRanges;
-    params.Rendering = 12;
-    params.Banding = 1;
-    params.LimitValue = 64.5;
-    params.JuliaReal = -0.7453;
-    params.JuliaImag = 0.1127;
-    params.Parm1 = 0.125;
-    params.Parm2 = 1.5;
-    params.Parm3 = 7.0;
-    params.Func1 = 24;
-    params.Func2 = 3;
-    params.PrevRealCenter = -0.743643887037151;
-    params.PrevImagCenter = 0.131825904205330;
-    params.TotalMagnify = 123456.789;
-    params.TotalAngleDeg = -45.25;
+    params.CustomHres.clear();
+    params.CustomVres.clear();
     return params;
 }
 
@@ -70,7 +54,7 @@ TEST_F(FractalTextTest, RoundTripKeepsParametersAndColoursForEveryRangeCount) {
         for (bool julia : {false, true}) {
             FractalParams params = JuliaParams(numRanges);
             if (!julia) {
-                params.EqnType = 29;
+                params.EqnType = 7;
                 params.JuliaReal = params.JuliaImag = 0.0;
             }
             ColorMap colors;
@@ -105,7 +89,7 @@ TEST_F(FractalTextTest, LayoutHasLineFeedsJuliaZerosInSetModeAndBandWithoutLineE
     const QList<QByteArray> lines = LinesOf(text);
     ASSERT_EQ(lines.size(), kFractalTextLines);
     EXPECT_FALSE(text.contains('\r'));
-    EXPECT_EQ(lines[8], "64.500000");
+    EXPECT_EQ(lines[8], "16.500000");
     EXPECT_EQ(lines[9], "0");
     EXPECT_EQ(lines[10], "0");
     EXPECT_EQ(lines[16], "0.37500000000000000000");
@@ -189,7 +173,7 @@ TEST_F(FractalTextTest, CommitKeepsTheCustomResolutionTexts) {
     PaletteArrays palette;
     CommitFractalText(parsed.record, current, colors, palette);
     EXPECT_EQ(current.CustomHres, "1000");
-    EXPECT_EQ(current.EqnType, 129);
+    EXPECT_EQ(current.EqnType, 107);
     EXPECT_EQ(colors.RangeColors8, ColorMap{}.RangeColors8);  // only the set in use changes
 }
 

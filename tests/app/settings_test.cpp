@@ -69,40 +69,13 @@ TEST_F(SettingsTest, DeleteRemovesAValueOrWithAnEmptyKeyTheSection) {
     EXPECT_EQ(store_.GetSetting("frmAbout", "Top"), "3");
 }
 
-ExplorerSettings UnusualSettings() {
-    ExplorerSettings settings;
-    settings.UsingHLS = true;
-    FractalParams& params = settings.params;
-    params.EqnType = 107;
-    params.Rendering = 9;
-    params.MaxIters = 123456;
-    params.ItersToSkip = 7;
-    params.NumRanges = 4;
-    params.Func1 = 24;
-    params.Func2 = 23;
-    params.HorRes = 1000;
-    params.VertRes = 750;
-    params.Banding = 1;
-    params.LimitValue = 16.5;
-    params.JuliaReal = -0.75;
-    params.JuliaImag = 0.125;
-    params.PrevRealCenter = -1.25;
-    params.PrevImagCenter = 0.0625;
-    params.TotalMagnify = 4096.0;
-    params.TotalAngleDeg = -12.5;
-    params.Parm1 = 0.25;
-    params.Parm2 = 2.5;
-    params.Parm3 = 7.0;
-    params.CustomHres = "1000";
-    params.CustomVres = "750";
-    return settings;
-}
+ExplorerSettings UnusualSettings() { return ExplorerSettings{SampleParams(), true}; }
 
 TEST_F(SettingsTest, ExplorerSettingsRoundTripAsDecimalText) {
     const ExplorerSettings saved = UnusualSettings();
     SaveExplorerSettings(store_, saved);
     EXPECT_EQ(store_.GetSetting(kExplorerSection, "LimitValue"), "16.50000");
-    EXPECT_EQ(store_.GetSetting(kExplorerSection, "TotalAngleDeg"), "-12.50000000000000000000");
+    EXPECT_EQ(store_.GetSetting(kExplorerSection, "TotalAngleDeg"), "-45.25000000000000000000");
     EXPECT_EQ(store_.GetAllSettings(kExplorerSection).size(), 23);
 
     const std::optional<ExplorerSettings> loaded = LoadExplorerSettings(store_);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QList>
 
+#include "app/explorer/fractal_params.h"
 #include "app/shell/engine_api.h"
 #include "app/shell/messages.h"
 
@@ -23,6 +24,33 @@ inline bool BindEngineBesideTest() {
                engine.SetColorRange != nullptr;
     }();
     return bound;
+}
+
+// A Julia image whose every field differs from the first-run defaults. The decimals survive being
+// written with six or twenty decimals.
+inline FractalParams SampleParams() {
+    return FractalParams{.EqnType = 107,
+                         .HorRes = 1000,
+                         .VertRes = 750,
+                         .MaxIters = 2000,
+                         .ItersToSkip = 5,
+                         .NumRanges = 4,
+                         .Rendering = 12,
+                         .Banding = 1,
+                         .LimitValue = 16.5,
+                         .JuliaReal = -0.7453,
+                         .JuliaImag = 0.1127,
+                         .Parm1 = 0.125,
+                         .Parm2 = 1.5,
+                         .Parm3 = 7.0,
+                         .Func1 = 24,
+                         .Func2 = 3,
+                         .PrevRealCenter = -0.743643887037151,
+                         .PrevImagCenter = 0.13182590420533,
+                         .TotalMagnify = 123456.789,
+                         .TotalAngleDeg = -45.25,
+                         .CustomHres = "1000",
+                         .CustomVres = "750"};
 }
 
 // Records every message while it lives, answering OK.
