@@ -9,6 +9,7 @@ packages=(
     libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     pngcheck imagemagick
+    locales-all
     xvfb xdotool x11-utils
 )
 
