@@ -130,7 +130,6 @@ ParsedFractalText ParseFractalText(const QByteArray& text) {
     LineReader reader(lines);
     FractalTextRecord record;
     FractalParams& params = record.params;
-    params = FractalParams{};
     params.EqnType = reader.Int16(1);
     params.HorRes = reader.Int32(2);
     params.VertRes = reader.Int32(3);

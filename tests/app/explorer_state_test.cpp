@@ -4,7 +4,6 @@
 #include "app/explorer/display_factor.h"
 #include "app/explorer/list_tables.h"
 #include "app/explorer/param_snapshot.h"
-#include "app/explorer/program_folders.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {
@@ -103,16 +102,6 @@ TEST(ListTablesTest, LookupsByPositionAndCodeAgree) {
     EXPECT_FALSE(UsesP2(13));
     EXPECT_EQ(FunctionCaptions().size(), kFunctionCount);
     EXPECT_EQ(FunctionCaptions()[kFunctionCount - 1], "conj");
-}
-
-TEST(ProgramFoldersTest, StartUnderTheProgramFolder) {
-    const FileLocations locations = StartupLocations("/opt/zenphra");
-    EXPECT_EQ(locations.ImageLoadFolder, "/opt/zenphra/Images");
-    EXPECT_EQ(locations.ImageSaveFolder, "/opt/zenphra/Images");
-    EXPECT_EQ(locations.ParamSaveFolder, "/opt/zenphra/Parameters");
-    EXPECT_EQ(locations.ColormapLoadFolder, "/opt/zenphra/Colormaps");
-    EXPECT_EQ(locations.TutorialFile, "/opt/zenphra/Tutorial.txt");
-    EXPECT_TRUE(locations.LastLoadedParamFile.isEmpty());
 }
 
 TEST(ApplyColormapTest, FillsTheRangesOfTheSetInUseAndLeavesTheSpecialEntries) {
