@@ -5,12 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace zenphra::app {
 
 using PackedColor = int32_t;
 
 inline constexpr int32_t kPaletteEntries = 257;  // the library uses 0 to 255
+inline constexpr int32_t kRangeEntries = 232;    // entries 0 to 231 hold the colour ranges
 inline constexpr int32_t kMaxIterEntry = 232;
 inline constexpr int32_t kBackgroundEntry = 233;
 inline constexpr int32_t kNotPlottedEntry = 234;
@@ -40,6 +42,30 @@ inline constexpr uint8_t GreenOf(PackedColor color) { return static_cast<uint8_t
 inline constexpr uint8_t BlueOf(PackedColor color) { return static_cast<uint8_t>((color >> 16) & 0xFF); }
 inline constexpr PackedColor PackColor(uint8_t red, uint8_t green, uint8_t blue) {
     return red + 256 * green + 65536 * blue;
+}
+
+// The number of ranges a colormap is used with: 8 and 4 are themselves, any other count means 2.
+inline constexpr int32_t UsedRanges(int32_t numRanges) {
+    return numRanges == 8 || numRanges == 4 ? numRanges : 2;
+}
+
+// The start and end colours of every range of the set that `numRanges` uses, range by range.
+inline std::span<PackedColor> RangeColorsFor(ColorMap& colors, int32_t numRanges) {
+    if (numRanges == 8) return colors.RangeColors8;
+    if (numRanges == 4) return colors.RangeColors4;
+    return colors.RangeColors2;
+}
+inline std::span<const PackedColor> RangeColorsFor(const ColorMap& colors, int32_t numRanges) {
+    return RangeColorsFor(const_cast<ColorMap&>(colors), numRanges);
+}
+
+inline PackedColor PaletteColor(const PaletteArrays& palette, int32_t entry) {
+    return PackColor(palette.PalRed[entry], palette.PalGrn[entry], palette.PalBlu[entry]);
+}
+inline void SetPaletteColor(PaletteArrays& palette, int32_t entry, PackedColor color) {
+    palette.PalRed[entry] = RedOf(color);
+    palette.PalGrn[entry] = GreenOf(color);
+    palette.PalBlu[entry] = BlueOf(color);
 }
 
 }  // namespace zenphra::app

@@ -3,10 +3,22 @@
 #include <QRegularExpression>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 #include "app/shell/engine_api.h"
+#include "app/shell/messages.h"
+#include "app/shell/text_lines.h"
 
 namespace zenphra::app {
+namespace {
+
+bool IsDigitKey(int keyCode) { return keyCode >= '0' && keyCode <= '9'; }
+
+void ShowInvalidValue(const QString& fieldName) {
+    ShowMessage(QStringLiteral("The value for ") + fieldName + QStringLiteral(" is invalid."));
+}
+
+}  // namespace
 
 QString FormatNum(double value, int decimals) {
     std::array<char, 400> buffer;
@@ -23,6 +35,47 @@ double StrToDbl(const QString& text) {
     double value = 0.0;
     Engine().StringToDouble(text.toLatin1().constData(), &value);
     return value;
+}
+
+std::optional<double> ParseNumber(QStringView text) {
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    if (!number.match(text.toString()).hasMatch()) return std::nullopt;
+    const double value = StrToDbl(text.toString());
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+int ValidIntKey(int keyCode, const QString&) {
+    return IsDigitKey(keyCode) || keyCode == kBackspaceKey ? keyCode : 0;
+}
+
+int ValidSignedKey(int keyCode, const QString& text) {
+    if (keyCode == '-') return keyCode;
+    return ValidUnsignedKey(keyCode, text);
+}
+
+int ValidUnsignedKey(int keyCode, const QString& text) {
+    if (keyCode == '.') return text.contains(QLatin1Char('.')) ? 0 : keyCode;
+    return ValidIntKey(keyCode, text);
+}
+
+bool ValidChars(const QString& text, const QString& allowed, const QString& fieldName) {
+    bool valid =
+        !text.isEmpty() && text.count(QLatin1Char('.')) <= 1 && text.lastIndexOf(QLatin1Char('-')) <= 0;
+    for (const QChar c : text) valid = valid && allowed.contains(c);
+    if (!valid) ShowInvalidValue(fieldName);
+    return valid;
+}
+
+bool StoreWholeNumber(const QString& text, const QString& fieldName, int32_t& field) {
+    const std::optional<int32_t> value = ParseInt32(text);
+    if (!value) {
+        ShowInvalidValue(fieldName);
+        return false;
+    }
+    field = *value;
+    return true;
 }
 
 }  // namespace zenphra::app

@@ -1,0 +1,127 @@
+#include "app/explorer/list_tables.h"
+
+#include <array>
+
+#include "app/explorer/fractal_params.h"
+
+namespace zenphra::app {
+namespace {
+
+struct EquationEntry {
+    const char* caption;
+    int32_t code;
+    const char* description;
+};
+
+struct RenderingEntry {
+    const char* caption;
+    int32_t code;
+    const char* description;
+    bool usesP2;
+    bool usesFunctions;  // Func 1 and Func 2 are always used together
+};
+
+constexpr std::array<EquationEntry, kEquationCount> kEquations{{
+    {"Classic Mandlebrot", 0, "Z = Z^2 + C"},
+    {"Pokorny", 1, "Z = 1/(Z^2 + C)"},
+    {"Lambda", 24, "Z = C * Z * (1 - Z)"},
+    {"Spiral Symmetry 2", 7, "Z = Z^2 - Cimag\r\nZreal = Abs(Zreal) - Creal"},
+    {"Barnsley 2", 28, "If (Zreal*Cimag + Zimag * Creal >= 0)\r\nZ = (Z - 1) * C; Else Z = (Z + 1) * C"},
+    {"Chebyshev", kChebyshevEquation, "Chebyshev approximation of order 3 to 9\r\nOrder = P3 (integer)"},
+}};
+
+constexpr std::array<RenderingEntry, kRenderingCount> kRenderings{{
+    {"Rings", 0, "P1 : Ring size (0.005 to 0.3)", false, false},
+    {"Spheres", 1, "P1 : Sphere size (0.01 to 1.0)", false, false},
+    {"Squares", 4, "P1 : Square size (0.02 to 0.3)", false, false},
+    {"Stalks", 11, "P1 : Stalk thickness (0.01 to 0.5)\r\nP2 : Stalk length (0.01 to 10000.0)", true, false},
+    {"Atan", 8, "P1 : Element size (0.3 to 32.0)", false, false},
+    {"Petals", 9, "P1 : Petal size (0.01 to 2.0)\r\nP2 : Petal Offset(0.0 to 0.2)", true, false},
+    {"Cones", 18, "P1 : Cone size (1.0 to 32.0)", false, false},
+    {"Angle Function 1", 12, "P1 : Element size (0.05 to 2.0)\r\nP2 : Angle multiplier (0.01 to 3.14)", true,
+     true},
+    {"Level Set", kLevelSetRendering, "No parameters", false, false},
+}};
+
+template <typename Entry, size_t N>
+QStringList CaptionsOf(const std::array<Entry, N>& table) {
+    QStringList captions;
+    for (const Entry& entry : table) captions << QString::fromLatin1(entry.caption);
+    return captions;
+}
+
+template <typename Entry, size_t N>
+int32_t PositionOf(const std::array<Entry, N>& table, int32_t code) {
+    for (size_t position = 0; position < N; ++position) {
+        if (table[position].code == code) return static_cast<int32_t>(position);
+    }
+    return -1;
+}
+
+template <typename Entry, size_t N>
+int32_t CodeAt(const std::array<Entry, N>& table, int32_t position) {
+    return position >= 0 && position < static_cast<int32_t>(N) ? table[position].code : -1;
+}
+
+const RenderingEntry* FindRendering(int32_t code) {
+    const int32_t position = PositionOf(kRenderings, code);
+    return position < 0 ? nullptr : &kRenderings[position];
+}
+
+}  // namespace
+
+const QStringList& EquationCaptions() {
+    static const QStringList captions = CaptionsOf(kEquations);
+    return captions;
+}
+
+const QStringList& RenderingCaptions() {
+    static const QStringList captions = CaptionsOf(kRenderings);
+    return captions;
+}
+
+const QStringList& FunctionCaptions() {
+    static const QStringList captions{"ident",  "recip", "sqr",   "sqrt",  "sin",  "cos",  "tan",
+                                      "cotan",  "asin",  "acos",  "atan",  "sinh", "cosh", "tanh",
+                                      "cotanh", "asinh", "acosh", "atanh", "exp",  "log",  "zero",
+                                      "abs",    "cabs",  "flip",  "conj"};
+    return captions;
+}
+
+int32_t EqnCode(int32_t position) { return CodeAt(kEquations, position); }
+int32_t RendCode(int32_t position) { return CodeAt(kRenderings, position); }
+int32_t EquationPosition(int32_t code) { return PositionOf(kEquations, code); }
+int32_t RenderingPosition(int32_t code) { return PositionOf(kRenderings, code); }
+
+QString EqnDesc(int32_t code) {
+    const int32_t position = EquationPosition(code);
+    return position < 0 ? QString() : QString::fromLatin1(kEquations[position].description);
+}
+
+QString RendDesc(int32_t code) {
+    const RenderingEntry* entry = FindRendering(code);
+    return entry == nullptr ? QString() : QString::fromLatin1(entry->description);
+}
+
+bool UsesP2(int32_t renderingCode) {
+    const RenderingEntry* entry = FindRendering(renderingCode);
+    return entry != nullptr && entry->usesP2;
+}
+
+bool UsesFunc1(int32_t renderingCode) {
+    const RenderingEntry* entry = FindRendering(renderingCode);
+    return entry != nullptr && entry->usesFunctions;
+}
+
+bool UsesFunc2(int32_t renderingCode) { return UsesFunc1(renderingCode); }
+
+bool IsSupportedEquation(int32_t eqnType) {
+    const int32_t base = eqnType >= kJuliaOffset ? eqnType - kJuliaOffset : eqnType;
+    return EquationPosition(base) >= 0;
+}
+
+bool IsSupportedRendering(int32_t renderingCode) { return RenderingPosition(renderingCode) >= 0; }
+
+bool IsFunctionPosition(int32_t position) { return position >= 0 && position < kFunctionCount; }
+
+}  // namespace zenphra::app

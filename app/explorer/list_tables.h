@@ -1,0 +1,45 @@
+// The equation, rendering and complex-function lists of the parameter panel: captions by list position,
+// the codes stored in FractalParams, the description texts and which parameter fields each rendering
+// uses. Tables are looked up by code, so a code without an entry has an empty text and false flags.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace zenphra::app {
+
+inline constexpr int32_t kEquationCount = 6;
+inline constexpr int32_t kRenderingCount = 9;
+inline constexpr int32_t kFunctionCount = 25;
+inline constexpr int32_t kLevelSetRendering = 14;  // the one rendering without parameters
+inline constexpr int32_t kChebyshevEquation = 29;  // the one equation that uses P3
+
+// Captions in list order.
+const QStringList& EquationCaptions();
+const QStringList& RenderingCaptions();
+const QStringList& FunctionCaptions();
+
+// Code by list position; -1 for a position outside the list.
+int32_t EqnCode(int32_t position);
+int32_t RendCode(int32_t position);
+
+// List position of a code; -1 when the list has no such code.
+int32_t EquationPosition(int32_t code);
+int32_t RenderingPosition(int32_t code);
+
+// Description by code (lines separated by CR LF).
+QString EqnDesc(int32_t code);
+QString RendDesc(int32_t code);
+
+// Which of P2 and the two function lists a rendering uses.
+bool UsesP2(int32_t renderingCode);
+bool UsesFunc1(int32_t renderingCode);
+bool UsesFunc2(int32_t renderingCode);
+
+// An equation code of this edition, in set mode or with the Julia offset (7 and 107, not 207).
+bool IsSupportedEquation(int32_t eqnType);
+bool IsSupportedRendering(int32_t renderingCode);
+bool IsFunctionPosition(int32_t position);
+
+}  // namespace zenphra::app

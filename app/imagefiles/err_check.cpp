@@ -1,0 +1,43 @@
+#include "app/imagefiles/err_check.h"
+
+#include <array>
+
+#include "app/shell/messages.h"
+#include "zenphra.h"
+
+namespace zenphra::app {
+namespace {
+
+constexpr int32_t kFormulaError = -8;  // kept for the whole code space; this library never returns it
+
+// A message that names the file is `before`, the path, then `after`; the others are `before` alone.
+struct CodeMessage {
+    int32_t code;
+    const char* before;
+    const char* after;
+};
+
+constexpr std::array<CodeMessage, 7> kMessages{{
+    {ZENPHRA_CANNOT_OPEN, "The file \"", "\" could not be opened."},
+    {ZENPHRA_READ_ERROR, "Error reading file \"", "\""},
+    {ZENPHRA_NOT_PNG, "The file \"", "\" is not a valid PNG file."},
+    {ZENPHRA_OUT_OF_MEMORY, "Insufficient memeory.", nullptr},
+    {ZENPHRA_PNG_ERROR, "PNG library unknown error.", nullptr},
+    {ZENPHRA_NOT_OURS, "The file \"", "\" was not created by this program."},
+    {kFormulaError, "Error parsing formula.", nullptr},
+}};
+
+}  // namespace
+
+bool ErrCheck(int32_t code, const QString& path) {
+    for (const CodeMessage& message : kMessages) {
+        if (message.code != code) continue;
+        QString text = QString::fromLatin1(message.before);
+        if (message.after != nullptr) text += path + QString::fromLatin1(message.after);
+        ShowMessage(text);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace zenphra::app

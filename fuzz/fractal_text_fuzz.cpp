@@ -1,0 +1,35 @@
+// Feeds arbitrary bytes to the fractal text reader: it must refuse or read them, never crash or hang,
+// and what it reads must be safe to take as the current image's parameters.
+#include <QByteArray>
+#include <QCoreApplication>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/imagefiles/fractal_text.h"
+#include "app/shell/engine_api.h"
+
+using namespace zenphra::app;
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // The library is found beside the program, which needs the application object.
+    static QCoreApplication application(*argc, *argv);
+    BindEngine(EngineLibraryPath());
+    if (Engine().StringToDouble == nullptr) {
+        std::fprintf(stderr, "fuzz_fractal_text: cannot bind %s\n", qPrintable(EngineLibraryPath()));
+        std::abort();
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const ParsedFractalText parsed = ParseFractalText(QByteArray(reinterpret_cast<const char*>(data), size));
+    if (parsed.status != FractalTextStatus::kOk) return 0;
+    FractalParams params;
+    ColorMap colors;
+    PaletteArrays palette;
+    CommitFractalText(parsed.record, params, colors, palette);
+    const int32_t ranges = static_cast<int32_t>(RangeColorsFor(colors, params.NumRanges).size()) / 2;
+    if (ranges != params.NumRanges || parsed.record.StartY > params.VertRes) std::abort();
+    return 0;
+}
