@@ -1,5 +1,7 @@
 #include "app/shell/text_lines.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <limits>
 
 namespace zenphra::app {
@@ -53,6 +55,29 @@ std::optional<int16_t> ParseInt16(QStringView text) {
     const auto value =
         ParseWholeNumber(text, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max());
     return value ? std::optional<int16_t>(static_cast<int16_t>(*value)) : std::nullopt;
+}
+
+QByteArray JoinLinesCrLf(const QStringList& lines) {
+    QByteArray text;
+    for (const QString& line : lines) text += line.toLatin1() + "\r\n";
+    return text;
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return contents;
+}
+
+bool ReplaceFileContents(const QString& path, const QByteArray& contents) {
+    // Unbuffered, so that a failed or short write shows in the count write() returns: a buffered QSaveFile
+    // misses a failure while flushing its buffer and renames the incomplete file over the old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (file.write(contents) != contents.size()) file.cancelWriting();
+    return file.commit();  // false after cancelWriting(), and the temporary file is gone
 }
 
 }  // namespace zenphra::app

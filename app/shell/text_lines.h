@@ -1,10 +1,12 @@
-// Reading the program's text formats: lines end in LF (parameter and colormap files are written with
-// CR LF, the fractal text with LF alone); one CR before the LF is dropped, so files edited on other
+// The program's text formats and their files. Lines end in LF (parameter and colormap files are written
+// with CR LF, the fractal text with LF alone); one CR before the LF is dropped, so files edited on other
 // systems read the same. Whole numbers accept surrounding blanks, a sign and digits, and must fit their
-// field; anything else is an error, never a wrapped value.
+// field; anything else is an error, never a wrapped value. A file is replaced only once its new contents
+// are complete, so a failed write never damages the old one.
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
@@ -17,5 +19,15 @@ QStringList SplitLines(const QByteArray& text);
 
 std::optional<int32_t> ParseInt32(QStringView text);
 std::optional<int16_t> ParseInt16(QStringView text);
+
+// The lines as 8-bit text, each ended by CR LF.
+QByteArray JoinLinesCrLf(const QStringList& lines);
+
+// The whole file, or nothing when it cannot be read.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
+
+// Writes the bytes to a temporary file beside the target and renames it over the target only when all of
+// it was written and closed; on false the target is as it was.
+bool ReplaceFileContents(const QString& path, const QByteArray& contents);
 
 }  // namespace zenphra::app

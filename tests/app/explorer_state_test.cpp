@@ -1,9 +1,10 @@
 #include <array>
 
-#include "app/explorer/apply_colormap.h"
+#include "app/colormaps/palette_colors.h"
 #include "app/explorer/display_factor.h"
 #include "app/explorer/list_tables.h"
 #include "app/explorer/param_snapshot.h"
+#include "app/shell/engine_api.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {

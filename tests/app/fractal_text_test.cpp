@@ -2,7 +2,8 @@
 
 #include <QList>
 
-#include "app/explorer/apply_colormap.h"
+#include "app/colormaps/palette_colors.h"
+#include "app/shell/engine_api.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {

@@ -1,24 +1,16 @@
 // Feeds arbitrary bytes to the fractal text reader: it must refuse or read them, never crash or hang,
 // and what it reads must be safe to take as the current image's parameters.
 #include <QByteArray>
-#include <QCoreApplication>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/imagefiles/fractal_text.h"
-#include "app/shell/engine_api.h"
+#include "fuzz/bind_engine_beside.h"
 
 using namespace zenphra::app;
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // The library is found beside the program, which needs the application object.
-    static QCoreApplication application(*argc, *argv);
-    BindEngine(EngineLibraryPath());
-    if (Engine().StringToDouble == nullptr) {
-        std::fprintf(stderr, "fuzz_fractal_text: cannot bind %s\n", qPrintable(EngineLibraryPath()));
-        std::abort();
-    }
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    BindEngineBeside((*argv)[0]);
     return 0;
 }
 
