@@ -46,6 +46,9 @@ std::unique_ptr<png_bytep[]> MakeRowTable(uint8_t* pixels, uint32_t width, uint3
 int32_t ReadPngHeader(const PngReader& reader, FILE* file, int bytesRead, PngHeader* header) {
     if (setjmp(png_jmpbuf(reader.png))) return ZENPHRA_PNG_ERROR;
     png_init_io(reader.png, file);
+    // libpng lets "benign" errors pass as warnings, among them a chunk larger than its own size limit,
+    // which it would then try to allocate; a file with any such fault is refused as damaged.
+    png_set_benign_errors(reader.png, 0);
     png_set_sig_bytes(reader.png, bytesRead);
     png_read_info(reader.png, reader.info);
     // Interlaced files are read whole, their passes combined into the plain rows.

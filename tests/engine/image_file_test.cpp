@@ -211,7 +211,9 @@ TEST_F(ImageFileTest, DamagedShortAndOversizedFilesGiveTheirCodesAndTheImageStay
         {ZENPHRA_PNG_ERROR, badChecksum},
         {ZENPHRA_PNG_ERROR, file.substr(0, file.size() - 40)},
         {ZENPHRA_OUT_OF_MEMORY, Edited(saved, [](auto& c) { SetSize(c, 16385, 16385); })},
-        {ZENPHRA_PNG_ERROR, Edited(saved, [](auto& c) { SetSize(c, 1000001, 1); })},  // libpng's own limit
+        // libpng's own limits on the sides and on the size of a chunk
+        {ZENPHRA_PNG_ERROR, Edited(saved, [](auto& c) { SetSize(c, 1000001, 1); })},
+        {ZENPHRA_PNG_ERROR, Edited(saved, [](auto& c) { SetText(c, kKeyword, std::string(9000000, 't')); })},
     };
     for (const auto& [code, bytes] : cases) {
         WriteBytes(folder_ / "damaged.png", bytes);
