@@ -16,24 +16,20 @@ constexpr png_byte kTextChunkName[5] = {'t', 'E', 'X', 't', '\0'};
 
 }  // namespace
 
-PngReader::PngReader() {
-    png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, StopAtError, IgnoreWarning);
+PngCodec::PngCodec(PngDirection direction) : direction(direction) {
+    png = direction == PngDirection::kRead
+              ? png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, StopAtError, IgnoreWarning)
+              : png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, StopAtError, IgnoreWarning);
     if (png != nullptr) info = png_create_info_struct(png);
-    if (info == nullptr) png_destroy_read_struct(&png, nullptr, nullptr);
 }
 
-PngReader::~PngReader() {
-    if (png != nullptr) png_destroy_read_struct(&png, &info, nullptr);
-}
-
-PngWriter::PngWriter() {
-    png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, StopAtError, IgnoreWarning);
-    if (png != nullptr) info = png_create_info_struct(png);
-    if (info == nullptr) png_destroy_write_struct(&png, nullptr);
-}
-
-PngWriter::~PngWriter() {
-    if (png != nullptr) png_destroy_write_struct(&png, &info);
+PngCodec::~PngCodec() {
+    if (png == nullptr) return;
+    if (direction == PngDirection::kRead) {
+        png_destroy_read_struct(&png, &info, nullptr);
+    } else {
+        png_destroy_write_struct(&png, &info);
+    }
 }
 
 std::unique_ptr<png_bytep[]> MakeRowTable(uint8_t* pixels, uint32_t width, uint32_t height) {
@@ -43,7 +39,7 @@ std::unique_ptr<png_bytep[]> MakeRowTable(uint8_t* pixels, uint32_t width, uint3
     return rows;
 }
 
-int32_t ReadPngHeader(const PngReader& reader, FILE* file, int bytesRead, PngHeader* header) {
+int32_t ReadPngHeader(const PngCodec& reader, FILE* file, int bytesRead, PngHeader* header) {
     if (setjmp(png_jmpbuf(reader.png))) return ZENPHRA_PNG_ERROR;
     png_init_io(reader.png, file);
     // libpng lets "benign" errors pass as warnings, among them a chunk larger than its own size limit,
@@ -61,14 +57,14 @@ int32_t ReadPngHeader(const PngReader& reader, FILE* file, int bytesRead, PngHea
     return 0;
 }
 
-int32_t ReadPngRows(const PngReader& reader, png_bytepp rows) {
+int32_t ReadPngRows(const PngCodec& reader, png_bytepp rows) {
     if (setjmp(png_jmpbuf(reader.png))) return ZENPHRA_PNG_ERROR;
     png_read_image(reader.png, rows);
     png_read_end(reader.png, reader.info);
     return 0;
 }
 
-int32_t WritePng(const PngWriter& writer, FILE* file, const PngContent& content) {
+int32_t WritePng(const PngCodec& writer, FILE* file, const PngContent& content) {
     if (setjmp(png_jmpbuf(writer.png))) return ZENPHRA_PNG_ERROR;
     png_init_io(writer.png, file);
     png_set_IHDR(writer.png, writer.info, content.width, content.height, 8, PNG_COLOR_TYPE_PALETTE,

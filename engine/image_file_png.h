@@ -20,22 +20,15 @@ inline constexpr char kFractalKeyword[] =
     "Created with Quorvex-Talmy Fractals,     Copyright 2025 The Zenphra Authors";
 static_assert(sizeof(kFractalKeyword) - 1 <= 79);
 
-// Reader and writer with their info records. Both report errors and warnings silently: the caller turns
-// them into result codes. `png` is null when memory could not be had.
-struct PngReader {
-    PngReader();
-    ~PngReader();
-    PngReader(const PngReader&) = delete;
-    PngReader& operator=(const PngReader&) = delete;
-    png_structp png = nullptr;
-    png_infop info = nullptr;
-};
-
-struct PngWriter {
-    PngWriter();
-    ~PngWriter();
-    PngWriter(const PngWriter&) = delete;
-    PngWriter& operator=(const PngWriter&) = delete;
+// libpng's reader or writer with its info record. Errors and warnings are reported silently: the caller
+// turns them into result codes. `info` is null when memory could not be had.
+enum class PngDirection { kRead, kWrite };
+struct PngCodec {
+    explicit PngCodec(PngDirection direction);
+    ~PngCodec();
+    PngCodec(const PngCodec&) = delete;
+    PngCodec& operator=(const PngCodec&) = delete;
+    const PngDirection direction;
     png_structp png = nullptr;
     png_infop info = nullptr;
 };
@@ -53,11 +46,11 @@ std::unique_ptr<png_bytep[]> MakeRowTable(uint8_t* pixels, uint32_t width, uint3
 
 // Reads the chunks up to the image data from `file`, whose first `bytesRead` signature bytes were already
 // read, and reports the image's size and layout.
-int32_t ReadPngHeader(const PngReader& reader, FILE* file, int bytesRead, PngHeader* header);
+int32_t ReadPngHeader(const PngCodec& reader, FILE* file, int bytesRead, PngHeader* header);
 
 // Reads every row through the table of row addresses, then the end of the file into the same info record,
 // so text chunks before and after the image data are found together.
-int32_t ReadPngRows(const PngReader& reader, png_bytepp rows);
+int32_t ReadPngRows(const PngCodec& reader, png_bytepp rows);
 
 // What one fractal image file holds: an 8-bit palette image and one text chunk, given whole
 // (keyword, a zero byte, the text).
@@ -72,6 +65,6 @@ struct PngContent {
 
 // Writes signature, IHDR, PLTE, the text chunk as given, IDAT and IEND to `file`. The text chunk is
 // written by hand because libpng would collapse runs of spaces in its keyword.
-int32_t WritePng(const PngWriter& writer, FILE* file, const PngContent& content);
+int32_t WritePng(const PngCodec& writer, FILE* file, const PngContent& content);
 
 }  // namespace zenphra

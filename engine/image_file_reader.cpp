@@ -27,7 +27,7 @@ struct CandidateImage {
 
 // The text of the file's only text chunk, when that chunk carries our signature and fits the text buffer.
 // A longer text is refused rather than cut, since a cut text could still be read as parameters.
-bool FindFractalText(const PngReader& reader, FractalText* text) {
+bool FindFractalText(const PngCodec& reader, FractalText* text) {
     png_textp entries = nullptr;
     if (png_get_text(reader.png, reader.info, &entries, nullptr) != 1) return false;
     const png_text& entry = entries[0];
@@ -51,8 +51,8 @@ int32_t ReadImageFile(const char* path, int32_t maxDisplayWidth, int32_t maxDisp
     if (std::fread(head, 1, kHeadBytes, file.get()) < kHeadBytes) return ZENPHRA_READ_ERROR;
     if (png_sig_cmp(head, 0, kHeadBytes) != 0) return ZENPHRA_NOT_PNG;
 
-    const PngReader reader;
-    if (reader.png == nullptr) return ZENPHRA_OUT_OF_MEMORY;
+    const PngCodec reader(PngDirection::kRead);
+    if (reader.info == nullptr) return ZENPHRA_OUT_OF_MEMORY;
     PngHeader header;
     if (const int32_t code = ReadPngHeader(reader, file.get(), kHeadBytes, &header); code != 0) return code;
     if (header.bitDepth != 8 || header.channels != 1) return ZENPHRA_NOT_OURS;

@@ -32,8 +32,8 @@ int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palett
     if (path == nullptr) return ZENPHRA_CANNOT_OPEN;
     StagedFile file(path);
     if (file.stream() == nullptr) return ZENPHRA_CANNOT_OPEN;
-    const PngWriter writer;
-    if (writer.png == nullptr) return ZENPHRA_OUT_OF_MEMORY;
+    const PngCodec writer(PngDirection::kWrite);
+    if (writer.info == nullptr) return ZENPHRA_OUT_OF_MEMORY;
     const auto width = static_cast<uint32_t>(image.width);
     const auto height = static_cast<uint32_t>(image.height);
     const std::unique_ptr<png_bytep[]> rows = MakeRowTable(image.pixels.get(), width, height);
@@ -41,9 +41,12 @@ int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palett
 
     const std::array<png_color, 256> colours = PaletteColours(palette);
     const std::string chunk = TextChunk(text);
-    const PngContent content{
-        width,       height, colours.data(), rows.get(), reinterpret_cast<png_const_bytep>(chunk.data()),
-        chunk.size()};
+    const PngContent content{.width = width,
+                             .height = height,
+                             .palette = colours.data(),
+                             .rows = rows.get(),
+                             .textChunk = reinterpret_cast<png_const_bytep>(chunk.data()),
+                             .textChunkLength = chunk.size()};
     if (const int32_t code = WritePng(writer, file.stream(), content); code != 0) return code;
     return file.Commit();
 }

@@ -93,8 +93,6 @@ TEST_F(ImageFileTest, WrittenFileHoldsExactlyTheImageThePaletteAndOneTextChunk) 
     // pngcheck objects to nothing but the keyword's run of spaces, which the format of these files needs;
     // with that run closed up it finds the whole file sound and shows every chunk.
     const std::string verdict = RunCommand("pngcheck -v " + saved.string());
-    EXPECT_NE(verdict.find("chunk PLTE at offset 0x00025, length 768: 256 palette entries"),
-              std::string::npos);
     const std::string complaint =
         "length " + std::to_string(chunks[2].data.size()) + ":   keyword has consecutive";
     EXPECT_NE(verdict.find("chunk tEXt at offset 0x00331, " + complaint), std::string::npos) << verdict;
@@ -110,12 +108,13 @@ TEST_F(ImageFileTest, WrittenFileHoldsExactlyTheImageThePaletteAndOneTextChunk) 
 TEST_F(ImageFileTest, AnotherReaderShowsTheColoursOfSavingTime) {
     MakeMainImage(40, 30);
     const fs::path saved = Save("colours.png", kText);
+    const std::array<uint8_t, 257> savedRed = red_;
     red_.fill(0);  // later palette changes do not reach the file
     const std::string rgb = RunCommand("/usr/bin/convert " + saved.string() + " -depth 8 rgb:-");
     ASSERT_EQ(rgb.size(), 40u * 30 * 3);
     for (int pixel = 0; pixel < 40 * 30; ++pixel) {
         const uint8_t index = Library().image.pixels[pixel];
-        EXPECT_EQ(uint8_t(rgb[3 * pixel]), uint8_t(index)) << pixel;
+        EXPECT_EQ(uint8_t(rgb[3 * pixel]), savedRed[index]) << pixel;
         EXPECT_EQ(uint8_t(rgb[3 * pixel + 1]), green_[index]) << pixel;
         EXPECT_EQ(uint8_t(rgb[3 * pixel + 2]), blue_[index]) << pixel;
     }
