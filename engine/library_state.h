@@ -2,6 +2,7 @@
 // the program lent us, and the Julia preview's bitmap. All exports run on the caller's thread.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "engine/indexed_image.h"
@@ -26,12 +27,23 @@ struct PlotParams {
     PlaneMapping mapping;
 };
 
+// The parameter text of the last image file or thumbnail accepted: exactly the stored bytes, with no
+// terminating zero.
+inline constexpr int32_t kFractalTextCapacity = 1024;
+struct FractalText {
+    std::array<char, kFractalTextCapacity> bytes{};
+    int32_t length = 0;
+};
+
 struct LibraryState {
     bool imagePresent = false;  // set by every InitPlot and by a file read; cleared when the image goes
     PlotParams plot;
     IndexedImage image;
     Palette palette;
     int32_t previewBitmap = 0;  // the Julia preview's 120 x 90 bitmap, made on first use
+    IndexedImage thumbnail;     // the image browser's preview of a file, independent of the main image
+    Palette thumbnailPalette;   // the browser's own palette arrays
+    FractalText text;           // shared by the main image and the thumbnail
 };
 
 LibraryState& Library();

@@ -98,6 +98,7 @@ void DllCleanup(void) {
     LibraryState& library = Library();
     ReleaseIndexedImage(&library.image);
     library.imagePresent = false;
+    ReleaseIndexedImage(&library.thumbnail);
     platform::DeleteBitmap(library.previewBitmap);
     library.previewBitmap = 0;
 }
