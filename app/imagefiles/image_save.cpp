@@ -1,0 +1,16 @@
+#include "app/imagefiles/image_save.h"
+
+#include <QFile>
+
+#include "app/imagefiles/fractal_text.h"
+#include "app/shell/engine_api.h"
+
+namespace zenphra::app {
+
+int32_t SaveImageFile(const QString& path, const FractalParams& params, int32_t startY,
+                      const PaletteArrays& palette) {
+    const QByteArray text = BuildFractalText(params, startY, palette);
+    return Engine().WriteFractalFile(QFile::encodeName(path).constData(), text.constData());
+}
+
+}  // namespace zenphra::app
