@@ -74,26 +74,32 @@ bool SaveColormapFile(const QString& path, const PaletteArrays& palette, int32_t
     return false;
 }
 
-bool LoadColormapFile(const QString& path, int32_t editorRanges, ColorMap& colors, PaletteArrays& palette) {
+std::optional<ColormapReadResult> ReadColormapFile(const QString& path, int32_t editorRanges) {
     const std::optional<QByteArray> contents = ReadWholeFile(path);
-    const ColormapReadResult file =
+    ColormapReadResult file =
         contents ? ReadColormapLines(SplitLines(*contents), editorRanges) : ColormapReadResult();
     switch (file.status) {
         case ColormapReadStatus::kRead:
-            break;
+            return file;
         case ColormapReadStatus::kOtherKind:
             ShowMessage(OtherKindMessage(editorRanges, file.fileRanges));
-            return false;
+            break;
         case ColormapReadStatus::kCorrupt:
             ShowMessage(QStringLiteral("This colormap is corrupt."));
-            return false;
+            break;
         case ColormapReadStatus::kFaulty:
             ShowMessage(FileMessage("Error loading file ", path));
-            return false;
+            break;
     }
-    ApplyRangeColors(file.rangeEnds);
-    colors.MaxIterColor = file.maxIterColor;
-    colors.BgColor = file.bgColor;
+    return std::nullopt;
+}
+
+bool LoadColormapFile(const QString& path, int32_t editorRanges, ColorMap& colors, PaletteArrays& palette) {
+    const std::optional<ColormapReadResult> file = ReadColormapFile(path, editorRanges);
+    if (!file) return false;
+    ApplyRangeColors(file->rangeEnds);
+    colors.MaxIterColor = file->maxIterColor;
+    colors.BgColor = file->bgColor;
     SetPaletteColor(palette, kMaxIterEntry, colors.MaxIterColor);
     SetPaletteColor(palette, kBackgroundEntry, colors.BgColor);
     return true;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "app/colormaps/color_map.h"
@@ -31,6 +32,10 @@ ColormapReadResult ReadColormapLines(const QStringList& lines, int32_t editorRan
 
 // Writes the palette as a file of that kind; "Error saving file" on failure, the old file kept.
 bool SaveColormapFile(const QString& path, const PaletteArrays& palette, int32_t numRanges);
+
+// Reads a file for the editor of that number of ranges, and nothing with its message when it cannot be
+// used: the message for another kind, "This colormap is corrupt." or "Error loading file".
+std::optional<ColormapReadResult> ReadColormapFile(const QString& path, int32_t editorRanges);
 
 // Loads a file into the editor of that number of ranges. Only when all of it was read: its ranges fill
 // the palette through the library (which must hold the palette's addresses), its last two colours become
