@@ -1,0 +1,43 @@
+// The renderer's command line: which command it asks for, the file it starts from, the field settings
+// in the order given, and where the image goes.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "cli/field_options.h"
+
+namespace zenphra::cli {
+
+enum class Command {
+    kRender,  // plot a new image and save it
+    kResume,  // plot the rest of a half-finished image and save it
+    kInfo,    // print a saved image's parameters as a parameter-file entry
+    kList,    // print the entry names of a parameter file
+    kHelp,
+    kVersion,
+};
+
+// What a new image starts from before its field settings apply.
+enum class Source { kDefaults, kParameterEntry, kImage };
+
+struct CommandLine {
+    Command command = Command::kRender;
+    Source source = Source::kDefaults;
+    QString input;      // the file of --prm, --from, --resume, --info or --list
+    QString entryName;  // --entry
+    std::vector<FieldSetting> settings;
+    QString output;  // for --resume the image itself unless --output names another file
+    bool quiet = false;
+};
+
+// Reads the arguments, the program's own name first. Shows one message naming the problem and returns
+// nothing when they do not make one command.
+std::optional<CommandLine> ParseCommandLine(const QStringList& arguments);
+
+// Every option with its default, the lists' captions and codes, and the exit statuses.
+QString HelpText();
+
+}  // namespace zenphra::cli
