@@ -9,9 +9,11 @@ namespace {
 
 // Handles are a running generation number: each new bitmap gets the next one, so a deleted bitmap's
 // handle is simply absent from the map and never refers to anything again.
+// Never destroyed: bitmaps the library still holds when the process ends stay reachable, and a call made
+// late in the shut-down finds the store intact instead of a destroyed map.
 std::map<int32_t, BitmapBits>& Bitmaps() {
-    static std::map<int32_t, BitmapBits> bitmaps;
-    return bitmaps;
+    static auto* const bitmaps = new std::map<int32_t, BitmapBits>;
+    return *bitmaps;
 }
 
 int32_t NextHandle() {
