@@ -82,23 +82,18 @@ std::vector<FieldSetting> SettingsInOrder(const QCommandLineParser& parser) {
 
 // Checks that the options fit the command; the problem, or nothing.
 QString ProblemWith(const CommandLine& line, bool outputGiven) {
-    switch (line.command) {
-        case Command::kInfo:
-        case Command::kList: {
-            const QString name = line.command == Command::kInfo ? kInfo : kList;
-            if (!line.settings.empty() || outputGiven)
-                return QStringLiteral("--%1 takes no other options").arg(name);
-            return {};
-        }
-        case Command::kResume:
-            if (!line.settings.empty()) {
-                return QStringLiteral("--resume continues the image as it was saved and takes no --%1")
-                    .arg(line.settings.front().name);
-            }
-            break;
-        default:
-            if (!outputGiven) return QStringLiteral("--output FILE.png is needed");
-            break;
+    if (line.command == Command::kInfo || line.command == Command::kList) {
+        const bool alone = line.settings.empty() && !outputGiven;
+        return alone ? QString()
+                     : QStringLiteral("--%1 takes no other options")
+                           .arg(line.command == Command::kInfo ? kInfo : kList);
+    }
+    if (line.command == Command::kResume && !line.settings.empty()) {
+        return QStringLiteral("--resume continues the image as it was saved and takes no --%1")
+            .arg(line.settings.front().name);
+    }
+    if (line.command == Command::kRender && !outputGiven) {
+        return QStringLiteral("--output FILE.png is needed");
     }
     if (!line.output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
         return QStringLiteral("--output: \"%1\" does not end in .png").arg(line.output);
@@ -142,10 +137,12 @@ std::optional<CommandLine> ParseCommandLine(const QStringList& arguments) {
     const QStringList inputs{kPrm, kFrom, kResume, kInfo, kList};
     const auto inputCount =
         std::ranges::count_if(inputs, [&parser](const QString& name) { return parser.isSet(name); });
-    if (inputCount > 1)
+    if (inputCount > 1) {
         return Refuse(QStringLiteral("use only one of --prm, --from, --resume, --info and --list"));
-    if (parser.isSet(kEntry) && !parser.isSet(kPrm))
+    }
+    if (parser.isSet(kEntry) && !parser.isSet(kPrm)) {
         return Refuse(QStringLiteral("--entry needs --prm FILE"));
+    }
 
     for (const QString& name : inputs) {
         if (parser.isSet(name)) line.input = parser.value(name);

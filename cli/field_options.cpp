@@ -78,8 +78,9 @@ Apply NonNegativeNumber(double FractalParams::*field) {
 Apply FunctionChoice(int32_t FractalParams::*field) {
     return [field](const FieldSetting& setting, Target& target) {
         const std::optional<int32_t> position = FindFunction(setting.value);
-        if (!position)
+        if (!position) {
             return Refuse(setting, QStringLiteral("a function; choose one of ") + FunctionChoices());
+        }
         target.setup.params.*field = *position;
         return true;
     };

@@ -236,5 +236,16 @@ TEST_F(RenderTest, BadArgumentsAndInputsExitWithOneLineNamingTheProblem) {
     Expect(2, {"-q", "-o", File("no such folder/any.png")});
 }
 
+TEST_F(RenderTest, WithoutItsLibraryTheRendererRefusesToStart) {
+    const QString alone = File("zenphra-render");
+    ASSERT_TRUE(QFile::copy(RendererPath(), alone));
+    QProcess process;
+    process.start(alone, {"-o", File("any.png")});
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(), "zenphra-render: The file \"" + File("libZenphra.so").toUtf8() +
+                                                  "\" was not found. The program will be terminated.\n");
+}
+
 }  // namespace
 }  // namespace zenphra::cli

@@ -13,12 +13,12 @@ namespace {
 
 constexpr int kRunLimitMs = 120000;
 
+}  // namespace
+
 QString RendererPath() {
     const QString test = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
     return QFileInfo(test).absolutePath() + QStringLiteral("/zenphra-render");
 }
-
-}  // namespace
 
 void StartRenderer(QProcess& process, const QStringList& arguments) {
     process.start(RendererPath(), arguments);

@@ -16,6 +16,9 @@ struct RunResult {
     QByteArray err;
 };
 
+// The program beside the test.
+QString RendererPath();
+
 // Runs the program to its end with the arguments (without the program's name).
 RunResult RunRenderer(const QStringList& arguments);
 
