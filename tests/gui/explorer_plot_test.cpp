@@ -1,5 +1,9 @@
 // The plot command and the options that shape the image: rows, Pause and resume, Escape, closing
 // while plotting, resolutions, the custom size and the number of colour ranges.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +63,13 @@ class ExplorerPlotTest : public QObject {
         StoreSetting("MaxIters", "2000000");
         StoreSetting("PrevRealCenter", "0");
         StoreSetting("TotalMagnify", "10");
+    }
+
+    // The address space this process uses now, in bytes.
+    static rlim_t AddressSpaceInUse() {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly)) return 0;
+        return statm.readAll().split(' ').first().toULongLong() * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
     }
 
   private slots:
@@ -216,6 +227,32 @@ class ExplorerPlotTest : public QObject {
                        dialog.reject();
                    });
         QCOMPARE(window_->Params().HorRes, 2000);
+    }
+
+    void anImageTooLargeForMemoryLeavesNoImageBehind() {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer needs an unlimited address space");
+#endif
+        window_.reset();
+        StoreSetting("EqnType", "0");
+        StoreSetting("HorRes", "16384");
+        StoreSetting("VertRes", "16384");
+        window_ = StartExplorer();
+        RecordedMessages messages;
+        rlimit previous{};
+        getrlimit(RLIMIT_AS, &previous);
+        rlimit limited = previous;
+        limited.rlim_cur = AddressSpaceInUse() + rlim_t{128} * 1024 * 1024;  // the image needs 256 MiB
+        setrlimit(RLIMIT_AS, &limited);
+        const QList<int32_t> rows = PlotRows();
+        setrlimit(RLIMIT_AS, &previous);
+
+        QVERIFY(rows.isEmpty());
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Insufficient memeory.")});
+        QVERIFY(!window_->ImagePresent());
+        QVERIFY(Picture().isNull());
+        QCOMPARE(window_->StartY(), 0);
+        QVERIFY(!Button("cmdSaveImage")->isEnabled() && Button("cmdPlot")->isEnabled());
     }
 
     void theNumberOfRangesRecoloursTheImageAndRestartsAPausedOne() {
