@@ -1,31 +1,17 @@
 // The parameter panel: what each choice shows, what the fields accept, and the checks before a plot.
-#include <QRadioButton>
 #include <QTest>
 
 #include "tests/gui/gui_test_support.h"
 
 namespace zenphra::app {
 
-class ExplorerPanelTest : public QObject {
+class ExplorerPanelTest : public ExplorerTestCase {
     Q_OBJECT
 
   private:
-    QTemporaryDir settings_;
-    std::unique_ptr<ExplorerWindow> window_;
-
-    QLineEdit* Field(const char* name) const { return Find<QLineEdit>(*window_, name); }
-    QComboBox* List(const char* name) const { return Find<QComboBox>(*window_, name); }
-    bool Shown(const char* name) const { return !Find<QWidget>(*window_, name)->isHidden(); }
-    void ClickPlot() const { Find<QPushButton>(*window_, "cmdPlot")->click(); }
+    void ClickPlot() const { Button("cmdPlot")->click(); }
 
   private slots:
-    void initTestCase() { QVERIFY(PrepareGuiTests(settings_)); }
-    void init() {
-        ForgetSettings();
-        window_ = StartExplorer();
-    }
-    void cleanup() { window_.reset(); }
-
     void emptyAndMalformedFieldsStopThePlotWithTheirMessage_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
@@ -51,11 +37,11 @@ class ExplorerPanelTest : public QObject {
         QFETCH(QString, field);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        RecordedMessages messages;
+        MessageRecorder messages;
         Field(field.toLatin1().constData())->setText(text);
         ClickPlot();
-        QCOMPARE(messages.Texts(), QStringList{message});
-        QCOMPARE(messages.All().first().icon, MessageIcon::kExclamation);
+        QCOMPARE(messages.texts(), QStringList{message});
+        QCOMPARE(messages.messages().first().icon, MessageIcon::kExclamation);
         QVERIFY(!window_->ImagePresent());
         QCOMPARE(Field(field.toLatin1().constData())->text(), text);
     }
@@ -91,24 +77,24 @@ class ExplorerPanelTest : public QObject {
     }
 
     void iterationsTooLargeForAWholeNumberKeepTheOldValue() {
-        RecordedMessages messages;
+        MessageRecorder messages;
         TypeInto(Field("txtMaxIter"), QStringLiteral("99999999999"));
         QTest::keyClick(Field("txtMaxIter"), Qt::Key_Tab);
-        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("The value for Max. Iters is invalid.")});
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("The value for Max. Iters is invalid.")});
         QCOMPARE(window_->Params().MaxIters, 100);
 
         // Started by its accelerator, Plot stores the field it leaves first, and stops on its message.
         TypeInto(Field("txtSkipIter"), QStringLiteral("99999999999"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
-        QTRY_COMPARE(messages.Texts().size(), 2);
-        QCOMPARE(messages.Texts().last(), QStringLiteral("The value for Skip Iters is invalid."));
+        QTRY_COMPARE(messages.texts().size(), 2);
+        QCOMPARE(messages.texts().last(), QStringLiteral("The value for Skip Iters is invalid."));
         QVERIFY(!window_->ImagePresent());
     }
 
     void plotByAcceleratorKeepsTheEditInProgress() {
         TypeInto(Field("txtCx"), QStringLiteral("0.25"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
-        QTRY_COMPARE(Find<QLabel>(*window_, "lblY")->text(), QStringLiteral("Done"));
+        QTRY_COMPARE(Text("lblY"), QStringLiteral("Done"));
         QCOMPARE(window_->Params().PrevRealCenter, 0.25);
         QCOMPARE(Field("txtCx")->text(), QStringLiteral("0.25000000000000000000"));
     }
@@ -117,7 +103,7 @@ class ExplorerPanelTest : public QObject {
         Choose(List("cboEqn"), QStringLiteral("Chebyshev"));
         QVERIFY(Shown("txtP3"));
         QCOMPARE(Field("txtP3")->text(), QStringLiteral("5"));
-        QCOMPARE(Find<QLabel>(*window_, "lblEqnDesc")->text(),
+        QCOMPARE(Text("lblEqnDesc"),
                  QStringLiteral("Chebyshev approximation of order 3 to 9\r\nOrder = P3 (integer)"));
         Choose(List("cboEqn"), QStringLiteral("Pokorny"));
         QVERIFY(!Shown("txtP3"));
@@ -146,14 +132,11 @@ class ExplorerPanelTest : public QObject {
     }
 
     void aJuliaSetShowsItsConstant() {
-        window_.reset();
-        StoreSetting("EqnType", "107");
-        StoreSetting("JuliaReal", "-0.75");
-        window_ = StartExplorer();
+        RestartWith({{"EqnType", "107"}, {"JuliaReal", "-0.75"}});
         QVERIFY(Shown("txtJuliaX") && Shown("txtJuliaY"));
         QCOMPARE(Field("txtJuliaX")->text(), QStringLiteral("-0.75000000000000000000"));
         QCOMPARE(List("cboEqn")->currentText(), QStringLiteral("Spiral Symmetry 2"));
-        QCOMPARE(Find<QPushButton>(*window_, "cmdSwitch")->text(), QStringLiteral("Switch to Mset"));
+        QCOMPARE(Button("cmdSwitch")->text(), QStringLiteral("Switch to Mset"));
 
         TypeInto(Field("txtJuliaY"), QStringLiteral("0.5"));
         ClickPlot();
@@ -162,16 +145,16 @@ class ExplorerPanelTest : public QObject {
 
         // A blank Julia field is reported after the centre, iteration and limit fields.
         Field("txtJuliaX")->setText(QString());
-        RecordedMessages messages;
+        MessageRecorder messages;
         ClickPlot();
-        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Julia Real is blank.")});
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Julia Real is blank.")});
     }
 
     void defaultCoordinatesPlotTheWholeSet() {
         TypeInto(Field("txtMagnify"), QStringLiteral("20"));
         TypeInto(Field("txtAngle"), QStringLiteral("-30"));
-        Find<QPushButton>(*window_, "cmdDefCoords")->click();
-        QCOMPARE(Find<QLabel>(*window_, "lblY")->text(), QStringLiteral("Done"));
+        Button("cmdDefCoords")->click();
+        QCOMPARE(Text("lblY"), QStringLiteral("Done"));
         QCOMPARE(window_->Params().PrevRealCenter, 0.0);
         QCOMPARE(window_->Params().TotalMagnify, 1.0);
         QCOMPARE(window_->Params().TotalAngleDeg, 0.0);

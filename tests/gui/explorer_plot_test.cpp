@@ -13,18 +13,14 @@
 
 namespace zenphra::app {
 
-class ExplorerPlotTest : public QObject {
+class ExplorerPlotTest : public ExplorerTestCase {
     Q_OBJECT
 
   private:
-    QTemporaryDir settings_;
-    std::unique_ptr<ExplorerWindow> window_;
-
-    QPushButton* Button(const char* name) const { return Find<QPushButton>(*window_, name); }
-    QRadioButton* Option(const char* name) const { return Find<QRadioButton>(*window_, name); }
-    QString Row() const { return Find<QLabel>(*window_, "lblY")->text(); }
-    const QImage& Picture() const { return Find<PictureBox>(*window_, "pic")->Picture(); }
-    QSize PictureArea() const { return Find<QWidget>(*window_, "pic")->size(); }
+    QString Row() const { return Text("lblY"); }
+    const PictureBox& Pic() const { return *Find<PictureBox>(*window_, "pic"); }
+    const QImage& Picture() const { return Pic().Picture(); }
+    QSize PictureArea() const { return Pic().size(); }
 
     // Plots and returns the rows plotted; `atRow` runs after each row is shown.
     QList<int32_t> PlotRows(const std::function<void(int32_t)>& atRow = {}) {
@@ -54,17 +50,6 @@ class ExplorerPlotTest : public QObject {
             .convertToFormat(QImage::Format_RGB32);
     }
 
-    // Stores a wide Julia set whose every pixel runs to a high iteration limit: a pixel takes a few
-    // milliseconds, a row far longer than any test waits.
-    static void StoreEndlessImage() {
-        StoreSetting("EqnType", "100");
-        StoreSetting("HorRes", "1600");
-        StoreSetting("VertRes", "1200");
-        StoreSetting("MaxIters", "2000000");
-        StoreSetting("PrevRealCenter", "0");
-        StoreSetting("TotalMagnify", "10");
-    }
-
     // The address space this process uses now, in bytes.
     static rlim_t AddressSpaceInUse() {
         QFile statm(QStringLiteral("/proc/self/statm"));
@@ -73,13 +58,6 @@ class ExplorerPlotTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { QVERIFY(PrepareGuiTests(settings_)); }
-    void init() {
-        ForgetSettings();
-        window_ = StartExplorer();
-    }
-    void cleanup() { window_.reset(); }
-
     void aPlotShowsEveryRowThenDone() {
         QColor unplotted;
         bool busyWhilePlotting = false;
@@ -87,7 +65,7 @@ class ExplorerPlotTest : public QObject {
             if (row != 0) return;
             unplotted = Picture().pixelColor(80, 119);
             busyWhilePlotting = !Button("cmdPlot")->isEnabled() && Button("cmdPause")->isEnabled() &&
-                                !Find<QWidget>(*window_, "framCoords")->isEnabled();
+                                !Widget("framCoords")->isEnabled();
         });
         QCOMPARE(rows.size(), 120);
         QCOMPARE(rows.first(), 0);
@@ -96,7 +74,7 @@ class ExplorerPlotTest : public QObject {
         QCOMPARE(window_->StartY(), 0);
         QVERIFY(busyWhilePlotting);
         // Rows not yet plotted show in the picture area's own background colour.
-        QCOMPARE(unplotted, Find<PictureBox>(*window_, "pic")->BackgroundColor());
+        QCOMPARE(unplotted, Pic().BackgroundColor());
         QCOMPARE(Picture().convertToFormat(QImage::Format_RGB32), LibraryBitmap());
         QVERIFY(Picture().pixelColor(80, 60) != Picture().pixelColor(0, 0));
         QVERIFY(Button("cmdSaveImage")->isEnabled() && Button("cmdZoom")->isEnabled());
@@ -125,40 +103,45 @@ class ExplorerPlotTest : public QObject {
 
     void anEditAfterPauseStartsANewImage() {
         PlotPausingAt(50);
-        TypeInto(Find<QWidget>(*window_, "txtMaxIter"), QStringLiteral("100"));
+        TypeInto(Widget("txtMaxIter"), QStringLiteral("100"));
         QCOMPARE(PlotRows().first(), 0);
     }
 
     void theWindowDoesNotCloseWhilePlotting() {
-        RecordedMessages messages;
+        MessageRecorder messages;
         bool closedWhilePlotting = true;
         PlotRows([&](int32_t row) {
             if (row == 10) closedWhilePlotting = window_->close();
             if (row == 20) Button("cmdPause")->click();
         });
         QVERIFY(!closedWhilePlotting);
-        QCOMPARE(messages.Texts(), QStringList{QStringLiteral(
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral(
                                        "The program cannot exit while plotting.\r\nClick the Pause button "
                                        "before exiting.")});
         QVERIFY(window_->close());
     }
 
     void escapeStopsARowThatWouldNotEnd() {
-        window_.reset();
-        StoreEndlessImage();
-        window_ = StartExplorer();
-        RecordedMessages messages;
+        // A wide Julia set whose every pixel runs to a high iteration limit: a pixel takes a few
+        // milliseconds, a row far longer than the test waits.
+        RestartWith({{"EqnType", "100"},
+                     {"HorRes", "1600"},
+                     {"VertRes", "1200"},
+                     {"MaxIters", "2000000"},
+                     {"PrevRealCenter", "0"},
+                     {"TotalMagnify", "10"}});
+        MessageRecorder messages;
         QTimer::singleShot(300, Button("cmdPause"),
                            [this] { QTest::keyClick(Button("cmdPause"), Qt::Key_Escape); });
         QVERIFY(PlotRows().isEmpty());
         QCOMPARE(window_->StartY(), 0);  // stopped in the first row: the next Plot starts afresh
-        QVERIFY(messages.Texts().isEmpty());
+        QVERIFY(messages.texts().isEmpty());
         QVERIFY(window_->ImagePresent());
 
         // An Escape pressed while idle does not stop the next run.
         QTest::keyClick(Button("cmdPlot"), Qt::Key_Escape);
         Option("opt160")->click();
-        TypeInto(Find<QWidget>(*window_, "txtMaxIter"), QStringLiteral("50"));
+        TypeInto(Widget("txtMaxIter"), QStringLiteral("50"));
         PlotRows();
         QCOMPARE(Row(), QStringLiteral("Done"));
     }
@@ -182,7 +165,7 @@ class ExplorerPlotTest : public QObject {
     }
 
     void theCustomSizeComesFromItsDialogAndNeverStaysSelected() {
-        RecordedMessages messages;
+        MessageRecorder messages;
         Option("opt240")->click();
         const auto typeAndApply = [](QDialog& dialog, const QString& width, const QString& height) {
             dialog.findChild<QLineEdit*>(QStringLiteral("txtHorRes"))->setText(width);
@@ -199,7 +182,7 @@ class ExplorerPlotTest : public QObject {
                        QVERIFY(dialog.isVisible());
                        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
                    });
-        QCOMPARE(messages.Texts(),
+        QCOMPARE(messages.texts(),
                  (QStringList{"Minimum resolution is 32 pixels.", "Minimum resolution is 32 pixels.",
                               "Resolution value(s) missing.", "Maximum resolution is 4096 pixels."}));
         QVERIFY(Option("opt240")->isChecked());
@@ -213,7 +196,7 @@ class ExplorerPlotTest : public QObject {
         QCOMPARE(window_->Params().CustomHres, QStringLiteral("2000"));
         QCOMPARE(window_->Shown().ImageFactor, 4);
         QCOMPARE(PictureArea(), QSize(504, 379));
-        for (const QRadioButton* option : Find<QWidget>(*window_, "framRes")->findChildren<QRadioButton*>()) {
+        for (const QRadioButton* option : Widget("framRes")->findChildren<QRadioButton*>()) {
             QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
         }
 
@@ -233,12 +216,8 @@ class ExplorerPlotTest : public QObject {
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("the address sanitizer needs an unlimited address space");
 #endif
-        window_.reset();
-        StoreSetting("EqnType", "0");
-        StoreSetting("HorRes", "16384");
-        StoreSetting("VertRes", "16384");
-        window_ = StartExplorer();
-        RecordedMessages messages;
+        RestartWith({{"EqnType", "0"}, {"HorRes", "16384"}, {"VertRes", "16384"}});
+        MessageRecorder messages;
         rlimit previous{};
         getrlimit(RLIMIT_AS, &previous);
         rlimit limited = previous;
@@ -248,7 +227,7 @@ class ExplorerPlotTest : public QObject {
         setrlimit(RLIMIT_AS, &previous);
 
         QVERIFY(rows.isEmpty());
-        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Insufficient memeory.")});
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Insufficient memeory.")});
         QVERIFY(!window_->ImagePresent());
         QVERIFY(Picture().isNull());
         QCOMPARE(window_->StartY(), 0);

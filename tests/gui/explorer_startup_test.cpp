@@ -1,6 +1,5 @@
 // The explorer window coming up and shutting down: the library check, first-run defaults, saved
 // settings and the picture area's geometry.
-#include <QRadioButton>
 #include <QTest>
 
 #include "app/colormaps/color_map.h"
@@ -9,34 +8,21 @@
 
 namespace zenphra::app {
 
-class ExplorerStartupTest : public QObject {
+class ExplorerStartupTest : public ExplorerTestCase {
     Q_OBJECT
 
   private:
-    QTemporaryDir settings_;
-
-    static QStringList SelectedOptions(const QWidget& window) {
-        QStringList selected;
-        for (const QRadioButton* option : Find<QWidget>(window, "framRes")->findChildren<QRadioButton*>()) {
-            if (option->isChecked()) selected << option->objectName();
-        }
-        return selected;
-    }
-
-    static QRect PictureArea(const QWidget& window) {
-        const auto* pic = Find<QWidget>(window, "pic");
-        return QRect(pic->mapTo(&window, QPoint(0, 0)), pic->size());
+    QRect PictureArea() const {
+        const QWidget* pic = Widget("pic");
+        return QRect(pic->mapTo(window_.get(), QPoint(0, 0)), pic->size());
     }
 
   private slots:
-    void initTestCase() { QVERIFY(PrepareGuiTests(settings_)); }
-    void init() { ForgetSettings(); }
-
     void aMissingLibraryEndsTheProgramWithItsPath() {
-        RecordedMessages messages;
+        MessageRecorder messages;
         QVERIFY(!CheckEngineLibrary(QStringLiteral("/nowhere/libZenphra.so")));
-        QCOMPARE(messages.All().size(), 1);
-        const Message& shown = messages.All().first();
+        QCOMPARE(messages.messages().size(), 1);
+        const Message& shown = messages.messages().first();
         QCOMPARE(shown.text, QStringLiteral("The file \"/nowhere/libZenphra.so\" was not found.\r\n"
                                             "The program will be terminated."));
         QCOMPARE(shown.icon, MessageIcon::kCritical);
@@ -44,34 +30,33 @@ class ExplorerStartupTest : public QObject {
     }
 
     void aFirstRunShowsTheDefaultImageSetUp() {
-        const auto window = StartExplorer();
-        QCOMPARE(window->windowTitle(), QStringLiteral("  Quorvex-Talmy Fractals Lite"));
-        QCOMPARE(window->width(), 800);
-        QCOMPARE(Find<QComboBox>(*window, "cboEqn")->currentText(), QStringLiteral("Classic Mandlebrot"));
-        QCOMPARE(Find<QComboBox>(*window, "cboRender")->currentText(), QStringLiteral("Level Set"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtMaxIter")->text(), QStringLiteral("100"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtSkipIter")->text(), QStringLiteral("0"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtLimitValue")->text(), QStringLiteral("4.00000"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtCx")->text(), QStringLiteral("-0.50000000000000000000"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtCy")->text(), QStringLiteral("0.00000000000000000000"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtMagnify")->text(), QStringLiteral("1.00000000000000000000"));
-        QCOMPARE(SelectedOptions(*window), QStringList{QStringLiteral("opt160")});
-        QVERIFY(Find<QRadioButton>(*window, "optEight")->isChecked());
-        QCOMPARE(Find<QLabel>(*window, "lblBanding")->text(), QStringLiteral("Banding :  OFF"));
-        QCOMPARE(Find<QLabel>(*window, "lblEqnDesc")->text(), QStringLiteral("Z = Z^2 + C"));
-        QCOMPARE(Find<QLabel>(*window, "lblRendDesc")->text(), QStringLiteral("No parameters"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("  Quorvex-Talmy Fractals Lite"));
+        QCOMPARE(window_->width(), 800);
+        QCOMPARE(List("cboEqn")->currentText(), QStringLiteral("Classic Mandlebrot"));
+        QCOMPARE(List("cboRender")->currentText(), QStringLiteral("Level Set"));
+        QCOMPARE(Field("txtMaxIter")->text(), QStringLiteral("100"));
+        QCOMPARE(Field("txtSkipIter")->text(), QStringLiteral("0"));
+        QCOMPARE(Field("txtLimitValue")->text(), QStringLiteral("4.00000"));
+        QCOMPARE(Field("txtCx")->text(), QStringLiteral("-0.50000000000000000000"));
+        QCOMPARE(Field("txtCy")->text(), QStringLiteral("0.00000000000000000000"));
+        QCOMPARE(Field("txtMagnify")->text(), QStringLiteral("1.00000000000000000000"));
+        QCOMPARE(SelectedResolutions(), QStringList{QStringLiteral("opt160")});
+        QVERIFY(Option("optEight")->isChecked());
+        QCOMPARE(Text("lblBanding"), QStringLiteral("Banding :  OFF"));
+        QCOMPARE(Text("lblEqnDesc"), QStringLiteral("Z = Z^2 + C"));
+        QCOMPARE(Text("lblRendDesc"), QStringLiteral("No parameters"));
         for (const char* hidden :
              {"txtP1", "txtP2", "txtP3", "cboFunc1", "cboFunc2", "txtJuliaX", "txtJuliaY"}) {
-            QVERIFY2(Find<QWidget>(*window, hidden)->isHidden(), hidden);
+            QVERIFY2(!Shown(hidden), hidden);
         }
         // The picture area holds the 160 x 120 image and its border, centred on its fixed point.
-        QCOMPARE(PictureArea(*window), QRect(270 - 82, 199 - 62, 164, 124));
+        QCOMPARE(PictureArea(), QRect(270 - 82, 199 - 62, 164, 124));
         // Idle: nothing to save or zoom yet, nothing to pause.
-        QVERIFY(Find<QWidget>(*window, "cmdPlot")->isEnabled());
-        QVERIFY(!Find<QWidget>(*window, "cmdPause")->isEnabled());
-        QVERIFY(!Find<QWidget>(*window, "cmdSaveImage")->isEnabled());
-        QVERIFY(!Find<QWidget>(*window, "cmdZoom")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(*window, "cmdLoadImage"));
+        QVERIFY(Widget("cmdPlot")->isEnabled());
+        QVERIFY(!Widget("cmdPause")->isEnabled());
+        QVERIFY(!Widget("cmdSaveImage")->isEnabled());
+        QVERIFY(!Widget("cmdZoom")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), Widget("cmdLoadImage"));
     }
 
     void savedSizesSelectTheirOptionOrNone_data() {
@@ -102,41 +87,38 @@ class ExplorerStartupTest : public QObject {
         QFETCH(QSize, area);
         QFETCH(QString, customHres);
         QFETCH(QString, customVres);
-        StoreSetting("EqnType", "0");
-        StoreSetting("HorRes", horRes);
-        StoreSetting("VertRes", vertRes);
-        StoreSetting("CustomHres", "77");
-        StoreSetting("CustomVres", "88");
-        const auto window = StartExplorer();
-        QCOMPARE(SelectedOptions(*window), selected);
-        QCOMPARE(window->Shown().ImageFactor, factor);
-        QCOMPARE(PictureArea(*window), QRect(QPoint(270 - area.width() / 2, 199 - area.height() / 2), area));
+        RestartWith({{"EqnType", "0"},
+                     {"HorRes", horRes},
+                     {"VertRes", vertRes},
+                     {"CustomHres", "77"},
+                     {"CustomVres", "88"}});
+        QCOMPARE(SelectedResolutions(), selected);
+        QCOMPARE(window_->Shown().ImageFactor, factor);
+        QCOMPARE(PictureArea(), QRect(QPoint(270 - area.width() / 2, 199 - area.height() / 2), area));
         if (!customHres.isEmpty()) {
-            QCOMPARE(window->Params().CustomHres, customHres);
-            QCOMPARE(window->Params().CustomVres, customVres);
+            QCOMPARE(window_->Params().CustomHres, customHres);
+            QCOMPARE(window_->Params().CustomVres, customVres);
         }
     }
 
     void settingsWrittenAtShutDownComeBackAtTheNextStart() {
-        {
-            const auto window = StartExplorer();
-            Choose(Find<QComboBox>(*window, "cboEqn"), QStringLiteral("Chebyshev"));
-            Choose(Find<QComboBox>(*window, "cboRender"), QStringLiteral("Stalks"));
-            TypeInto(Find<QWidget>(*window, "txtCx"), QStringLiteral("0.25"));
-            TypeInto(Find<QWidget>(*window, "txtMaxIter"), QStringLiteral("250"));
-            Find<QRadioButton>(*window, "opt320")->click();
-            Find<QRadioButton>(*window, "optFour")->click();
-            QVERIFY(window->close());
-        }
-        const auto window = StartExplorer();
-        QCOMPARE(Find<QComboBox>(*window, "cboEqn")->currentText(), QStringLiteral("Chebyshev"));
-        QCOMPARE(Find<QComboBox>(*window, "cboRender")->currentText(), QStringLiteral("Stalks"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtP3")->text(), QStringLiteral("5"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtP2")->text(), QStringLiteral("0.100000"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtCx")->text(), QStringLiteral("0.25000000000000000000"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtMaxIter")->text(), QStringLiteral("250"));
-        QCOMPARE(SelectedOptions(*window), QStringList{QStringLiteral("opt320")});
-        QVERIFY(Find<QRadioButton>(*window, "optFour")->isChecked());
+        Choose(List("cboEqn"), QStringLiteral("Chebyshev"));
+        Choose(List("cboRender"), QStringLiteral("Stalks"));
+        TypeInto(Widget("txtCx"), QStringLiteral("0.25"));
+        TypeInto(Widget("txtMaxIter"), QStringLiteral("250"));
+        Option("opt320")->click();
+        Option("optFour")->click();
+        CloseAndRestart();
+        QCOMPARE(List("cboEqn")->currentText(), QStringLiteral("Chebyshev"));
+        QCOMPARE(Text("lblEqnDesc"),
+                 QStringLiteral("Chebyshev approximation of order 3 to 9\r\nOrder = P3 (integer)"));
+        QCOMPARE(List("cboRender")->currentText(), QStringLiteral("Stalks"));
+        QCOMPARE(Field("txtP3")->text(), QStringLiteral("5"));
+        QCOMPARE(Field("txtP2")->text(), QStringLiteral("0.100000"));
+        QCOMPARE(Field("txtCx")->text(), QStringLiteral("0.25000000000000000000"));
+        QCOMPARE(Field("txtMaxIter")->text(), QStringLiteral("250"));
+        QCOMPARE(SelectedResolutions(), QStringList{QStringLiteral("opt320")});
+        QVERIFY(Option("optFour")->isChecked());
     }
 };
 

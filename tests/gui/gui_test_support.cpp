@@ -1,7 +1,6 @@
 #include "tests/gui/gui_test_support.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -12,36 +11,7 @@
 #include "app/shell/startup_check.h"
 
 namespace zenphra::app {
-
-bool PrepareGuiTests(const QTemporaryDir& settingsFolder) {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
-    return settingsFolder.isValid() && CheckEngineLibrary(EngineLibraryPath());
-}
-
-void ForgetSettings() {
-    const CRegSettings store;
-    store.DeleteSetting(kExplorerSection, QString());
-}
-
-void StoreSetting(const char* key, const QString& text) {
-    const CRegSettings store;
-    store.SaveSetting(kExplorerSection, QString::fromLatin1(key), text);
-}
-
-RecordedMessages::RecordedMessages() {
-    previous_ = SetMessagePresenter([this](const Message& message) {
-        messages_.append(message);
-        return MessageAnswer::kOk;
-    });
-}
-
-RecordedMessages::~RecordedMessages() { SetMessagePresenter(previous_); }
-
-QStringList RecordedMessages::Texts() const {
-    QStringList texts;
-    for (const Message& message : messages_) texts << message.text;
-    return texts;
-}
+namespace {
 
 std::unique_ptr<ExplorerWindow> StartExplorer() {
     auto window = std::make_unique<ExplorerWindow>();
@@ -50,6 +20,8 @@ std::unique_ptr<ExplorerWindow> StartExplorer() {
     if (!QTest::qWaitForWindowActive(window.get())) qFatal("the explorer window did not become active");
     return window;
 }
+
+}  // namespace
 
 void Choose(QComboBox* list, const QString& caption) {
     const int position = list->findText(caption);
@@ -74,6 +46,39 @@ void WithDialog(const std::function<void()>& opener, const std::function<void(QD
     });
     poll.start();
     opener();
+}
+
+void ExplorerTestCase::initTestCase() {
+    QVERIFY(settings_.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    QVERIFY(CheckEngineLibrary(EngineLibraryPath()));
+}
+
+void ExplorerTestCase::init() {
+    CRegSettings().DeleteSetting(kExplorerSection, QString());
+    window_ = StartExplorer();
+}
+
+void ExplorerTestCase::RestartWith(Settings settings) {
+    window_.reset();
+    const CRegSettings store;
+    for (const auto& [key, text] : settings)
+        store.SaveSetting(kExplorerSection, QString::fromLatin1(key), text);
+    window_ = StartExplorer();
+}
+
+void ExplorerTestCase::CloseAndRestart() {
+    if (!window_->close()) qFatal("the explorer window refused to close");
+    window_.reset();
+    window_ = StartExplorer();
+}
+
+QStringList ExplorerTestCase::SelectedResolutions() const {
+    QStringList selected;
+    for (const QRadioButton* option : Widget("framRes")->findChildren<QRadioButton*>()) {
+        if (option->isChecked()) selected << option->objectName();
+    }
+    return selected;
 }
 
 }  // namespace zenphra::app
