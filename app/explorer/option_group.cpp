@@ -18,11 +18,4 @@ void OptionGroup::Select(QRadioButton* option) {
     }
 }
 
-QRadioButton* OptionGroup::Selected() const {
-    for (const Entry& entry : entries_) {
-        if (entry.option->isChecked()) return entry.option;
-    }
-    return nullptr;
-}
-
 }  // namespace zenphra::app

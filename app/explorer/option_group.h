@@ -25,9 +25,6 @@ class OptionGroup : public QObject {
     // Clears the option without running anything.
     static void Clear(QRadioButton* option) { option->setChecked(false); }
 
-    // The selected option, or null when none is.
-    QRadioButton* Selected() const;
-
   private:
     struct Entry {
         QRadioButton* option;

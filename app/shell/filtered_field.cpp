@@ -11,7 +11,7 @@ namespace zenphra::app {
 namespace {
 
 // The character a key types, as the filters see it: Backspace is 8; keys that type nothing (arrows,
-// Home, Delete, shortcuts) give 0 and keep their usual editing meaning.
+// Home, Delete) give 0 and keep their usual editing meaning.
 int TypedCode(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Backspace) return kBackspaceKey;
     const QString text = event.text();
@@ -55,7 +55,12 @@ void FilteredField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->matches(QKeySequence::Paste)) return;
-    const int code = TypedCode(*event);
+    // Alt and Meta keys are accelerators, never typing; Ctrl keys copy, cut, select or undo.
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    const int code = event->modifiers() & Qt::ControlModifier ? 0 : TypedCode(*event);
     if (code == 0) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -51,6 +51,10 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QCOMPARE(Field("txtCx")->text(), QStringLiteral("-153.27-"));
         TypeInto(Field("txtMaxIter"), QStringLiteral("2.5-0"));
         QCOMPARE(Field("txtMaxIter")->text(), QStringLiteral("250"));
+        // An accelerator key neither types nor empties the selected text.
+        Field("txtMaxIter")->selectAll();
+        QTest::keyClick(Field("txtMaxIter"), Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(Field("txtMaxIter")->text(), QStringLiteral("250"));
         TypeInto(Field("txtLimitValue"), QStringLiteral("-8.5"));
         QCOMPARE(Field("txtLimitValue")->text(), QStringLiteral("8.5"));
         Choose(List("cboRender"), QStringLiteral("Spheres"));
