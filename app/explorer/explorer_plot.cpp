@@ -31,8 +31,10 @@ void ExplorerWindow::Plot() {
     const int32_t result = InitPlotWith(params_, startY_, shown_.ImageFactor);
     if (result > 0) bitmap_ = result;
     if (ErrCheck(result, QString())) {
+        engineHoldsImage_ = false;  // the library has released the old image too
         ForgetImage();
     } else {
+        engineHoldsImage_ = true;
         imagePresent_ = true;
         PlotRows();
     }

@@ -27,6 +27,9 @@ PaletteArrays& ProgramPalette() {
 
 }  // namespace
 
+// The steps keep their order: the lists before the saved parameters, the picture's size before the
+// panel shows them, the palette handed to the library before its ranges are filled, and the snapshots
+// last, so that both hold the parameters the window came up with.
 ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), palette_(ProgramPalette()) {
     setObjectName(kExplorerSection);
     store_.SetCompany(QStringLiteral("Quorvex_Talmy Fractals Lite"));
@@ -60,7 +63,6 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), palette_(Pr
     Engine().SetColorPointers(palette_.PalRed.data(), palette_.PalGrn.data(), palette_.PalBlu.data());
     ApplyColormap(colors_, params_.NumRanges);
     EnableControls(true);
-    startY_ = 0;
     escape_ = new EscapeWatch(this);
     snapshots_.SavePrevious(params_, palette_);
     snapshots_.SaveShown(params_, palette_);
@@ -120,7 +122,7 @@ void ExplorerWindow::ShutDown() {
                                 static_cast<float>(frame.height() * twipsPerPixelY_)};
     SaveFormPosition(store_, objectName(), position, largeFonts_);
     SaveExplorerSettings(store_, ExplorerSettings{params_, usingHLS_});
-    if (imagePresent_) Engine().DllCleanup();
+    if (engineHoldsImage_) Engine().DllCleanup();
 }
 
 }  // namespace zenphra::app

@@ -104,8 +104,9 @@ class ExplorerWindow : public QWidget {
     int32_t bitmap_ = 0;  // the last display bitmap the library returned; 0 when there is none
 
     bool plotting_ = false;
-    bool loading_ = false;  // the window fills the panel itself, or a paused run is stopping
-    bool imagePresent_ = false;
+    bool loading_ = false;           // the window fills the panel itself, or a paused run is stopping
+    bool imagePresent_ = false;      // an image of the current size is shown and can be saved or re-coloured
+    bool engineHoldsImage_ = false;  // the library holds an image's buffers, to be released at shut-down
     bool firstPaint_ = true;
     bool resDialogActive_ = false;  // the custom choice is being undone
     bool largeFonts_ = false;

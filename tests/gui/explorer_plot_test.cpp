@@ -162,6 +162,10 @@ class ExplorerPlotTest : public ExplorerTestCase {
         // Colours changed now have no image of the old size to re-colour.
         Option("optFour")->click();
         QVERIFY(Picture().isNull());
+        // The library still holds the old image until the window shuts down.
+        QVERIFY(Engine().SetFractalColors() > 0);
+        QVERIFY(window_->close());
+        QCOMPARE(Engine().SetFractalColors(), 0);
     }
 
     void theCustomSizeComesFromItsDialogAndNeverStaysSelected() {

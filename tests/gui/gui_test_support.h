@@ -65,6 +65,7 @@ class ExplorerTestCase : public QObject {
     void initTestCase();
     void init();
     void cleanup() { window_.reset(); }
+    void cleanupTestCase();
 
   private:
     QTemporaryDir settings_;
