@@ -8,10 +8,12 @@ namespace zenphra::platform {
 namespace {
 
 // Handles are a running generation number: each new bitmap gets the next one, so a deleted bitmap's
-// handle is simply absent from the map and never refers to anything again.
+// handle is simply absent from the map and never refers to anything again. The map lives to the very end
+// of the process: bitmaps still held then stay reachable instead of being dropped by the map's
+// destructor while the process exits.
 std::map<int32_t, BitmapBits>& Bitmaps() {
-    static std::map<int32_t, BitmapBits> bitmaps;
-    return bitmaps;
+    static auto* bitmaps = new std::map<int32_t, BitmapBits>;
+    return *bitmaps;
 }
 
 int32_t NextHandle() {

@@ -54,9 +54,6 @@ void ExplorerTestCase::initTestCase() {
     QVERIFY(CheckEngineLibrary(EngineLibraryPath()));
 }
 
-// Windows of earlier tests went without shutting down; the library's last image goes with the program.
-void ExplorerTestCase::cleanupTestCase() { Engine().DllCleanup(); }
-
 void ExplorerTestCase::init() {
     CRegSettings().DeleteSetting(kExplorerSection, QString());
     window_ = StartExplorer();

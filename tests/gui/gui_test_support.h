@@ -65,7 +65,6 @@ class ExplorerTestCase : public QObject {
     void initTestCase();
     void init();
     void cleanup() { window_.reset(); }
-    void cleanupTestCase();
 
   private:
     QTemporaryDir settings_;
