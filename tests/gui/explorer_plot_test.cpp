@@ -204,16 +204,18 @@ class ExplorerPlotTest : public ExplorerTestCase {
             QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
         }
 
-        // The dialog starts with the last custom texts and takes only digits.
+        // The dialog starts with the last custom texts, takes only digits, and both limits are sizes.
         WithDialog([this] { Option("optCustom")->click(); },
                    [&](QDialog& dialog) {
                        auto* width = dialog.findChild<QLineEdit*>(QStringLiteral("txtHorRes"));
                        QCOMPARE(width->text(), QStringLiteral("2000"));
                        TypeInto(width, QStringLiteral("7x0"));
                        QCOMPARE(width->text(), QStringLiteral("70"));
-                       dialog.reject();
+                       typeAndApply(dialog, "32", "4096");
                    });
-        QCOMPARE(window_->Params().HorRes, 2000);
+        QCOMPARE(window_->Params().HorRes, 32);
+        QCOMPARE(window_->Params().VertRes, 4096);
+        QCOMPARE(window_->Shown().ImageFactor, 16);
     }
 
     void anImageTooLargeForMemoryLeavesNoImageBehind() {
