@@ -8,11 +8,11 @@ namespace zenphra::platform {
 namespace {
 
 // Handles are a running generation number: each new bitmap gets the next one, so a deleted bitmap's
-// handle is simply absent from the map and never refers to anything again. The map lives to the very end
-// of the process: bitmaps still held then stay reachable instead of being dropped by the map's
-// destructor while the process exits.
+// handle is simply absent from the map and never refers to anything again.
+// Never destroyed: bitmaps the library still holds when the process ends stay reachable, and a call made
+// late in the shut-down finds the store intact instead of a destroyed map.
 std::map<int32_t, BitmapBits>& Bitmaps() {
-    static auto* bitmaps = new std::map<int32_t, BitmapBits>;
+    static auto* const bitmaps = new std::map<int32_t, BitmapBits>;
     return *bitmaps;
 }
 
