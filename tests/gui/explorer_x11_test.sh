@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real program in a real X session (run under xvfb-run): Escape stops a row that would take many
+# The real program in a real X session on a virtual X server of its own: Escape stops a row that would take many
 # seconds, after which the window closes; a close asked for while plotting is refused with a message
 # box; a missing library or a library without the exports ends the program with its message; and a
 # screenshot of the window after plotting the default image is left for a person to look at.
@@ -18,8 +18,20 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "$work/xvfb.log" ]; then sed 's/^/Xvfb: /' "$work/xvfb.log" >&2; fi
     exit 1
 }
+
+# The server picks a free display itself, so runs beside other virtual servers never share one; it must
+# not reset when its last client leaves, or a program started at that moment finds no display.
+Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
+pids+=("$!")
+for _ in $(seq 50); do
+    if [ -s "$work/display" ]; then break; fi
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
 
 # The explorer's title starts with two blanks; message boxes carry the bare program title.
 main_window='^  Quorvex-Talmy Fractals Lite$'
@@ -88,8 +100,8 @@ echo "--- a missing library or export ends the program with a message"
 mkdir -p "$work/alone" "$work/wrong"
 cp "$program_folder/Zenphra" "$work/alone/"
 cp "$program_folder/Zenphra" "$work/wrong/"
-# A real shared library without the plotting exports.
-cp "$(ldd "$program_folder/Zenphra" | awk '/libQt6Core/ { print $3 }')" "$work/wrong/libZenphra.so"
+# A real shared library without the plotting exports, one without start-up work of its own.
+cp "$(ldd "$program_folder/Zenphra" | awk '/libz\.so/ { print $3 }')" "$work/wrong/libZenphra.so"
 for folder in alone wrong; do
     start_program "$work/$folder/Zenphra"
     box=$(wait_for_window "$message_box") || fail "no message without a usable library ($folder)"
