@@ -43,6 +43,17 @@ constexpr std::array<RenderingEntry, kRenderingCount> kRenderings{{
     {"Level Set", kLevelSetRendering, "No parameters", false, false},
 }};
 
+constexpr std::array<ResolutionOption, 8> kResolutions{{
+    {"opt160", "160x120", 160, 120},
+    {"opt240", "240x180", 240, 180},
+    {"opt320", "320x240", 320, 240},
+    {"opt512", "512x384", 512, 384},
+    {"opt640", "640x480", 640, 480},
+    {"opt800", "800x600", 800, 600},
+    {"opt1024", "1024x768", 1024, 768},
+    {"opt1600", "1600x1200", 1600, 1200},
+}};
+
 template <typename Entry, size_t N>
 QStringList CaptionsOf(const std::array<Entry, N>& table) {
     QStringList captions;
@@ -123,5 +134,22 @@ bool IsSupportedEquation(int32_t eqnType) {
 bool IsSupportedRendering(int32_t renderingCode) { return RenderingPosition(renderingCode) >= 0; }
 
 bool IsFunctionPosition(int32_t position) { return position >= 0 && position < kFunctionCount; }
+
+std::span<const ResolutionOption> ResolutionOptions() { return kResolutions; }
+
+int32_t ResolutionPosition(int32_t horRes, int32_t vertRes) {
+    for (size_t position = 0; position < kResolutions.size(); ++position) {
+        const ResolutionOption& option = kResolutions[position];
+        if (option.HorRes == horRes && option.VertRes == vertRes) return static_cast<int32_t>(position);
+    }
+    return -1;
+}
+
+bool IsListedWidth(int32_t horRes) {
+    for (const ResolutionOption& option : kResolutions) {
+        if (option.HorRes == horRes) return true;
+    }
+    return false;
+}
 
 }  // namespace zenphra::app

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <span>
 
 namespace zenphra::app {
 
@@ -41,5 +42,21 @@ bool UsesFunc2(int32_t renderingCode);
 bool IsSupportedEquation(int32_t eqnType);
 bool IsSupportedRendering(int32_t renderingCode);
 bool IsFunctionPosition(int32_t position);
+
+// The fixed image sizes of the resolution options, in the order they are shown; `name` is the option's
+// control name.
+struct ResolutionOption {
+    const char* name;
+    const char* caption;
+    int32_t HorRes;
+    int32_t VertRes;
+};
+std::span<const ResolutionOption> ResolutionOptions();
+
+// Position of the size among the resolution options; -1 when it is not one of them.
+int32_t ResolutionPosition(int32_t horRes, int32_t vertRes);
+
+// True when one of the resolution options has this width.
+bool IsListedWidth(int32_t horRes);
 
 }  // namespace zenphra::app

@@ -49,15 +49,6 @@ FractalParams SampleParams() {
                          .CustomVres = "750"};
 }
 
-MessageRecorder::MessageRecorder() {
-    previous_ = SetMessagePresenter([this](const Message& message) {
-        messages_.append(message);
-        return message.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
-    });
-}
-
-MessageRecorder::~MessageRecorder() { SetMessagePresenter(previous_); }
-
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();

@@ -7,12 +7,12 @@
 #include <sys/resource.h>
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include "app/colormaps/color_map.h"
 #include "app/explorer/fractal_params.h"
 #include "app/shell/messages.h"
+#include "tests/app/message_recorder.h"
 
 namespace zenphra::app {
 
@@ -31,22 +31,6 @@ class EngineTest : public ::testing::Test {
 // A Julia image whose every field differs from the first-run defaults. The decimals survive being
 // written with six or twenty decimals.
 FractalParams SampleParams();
-
-// Records every message while it lives; questions are answered No.
-class MessageRecorder {
-  public:
-    MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    const QList<Message>& messages() const { return messages_; }
-    QString lastText() const { return messages_.isEmpty() ? QString() : messages_.last().text; }
-
-  private:
-    MessagePresenter previous_;
-    QList<Message> messages_;
-};
 
 QByteArray FileBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);

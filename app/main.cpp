@@ -1,0 +1,16 @@
+// The program: the explorer window, once its plotting library has been found beside it.
+#include <QApplication>
+
+#include "app/explorer/explorer_window.h"
+#include "app/shell/engine_api.h"
+#include "app/shell/message_box.h"
+#include "app/shell/startup_check.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    zenphra::app::InstallMessageBoxPresenter();
+    if (!zenphra::app::CheckEngineLibrary(zenphra::app::EngineLibraryPath())) return 1;
+    zenphra::app::ExplorerWindow window;
+    window.show();
+    return QApplication::exec();
+}

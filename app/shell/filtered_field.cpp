@@ -1,0 +1,73 @@
+#include "app/shell/filtered_field.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTimer>
+#include <utility>
+
+#include "app/explorer/valid_num.h"
+
+namespace zenphra::app {
+namespace {
+
+// The character a key types, as the filters see it: Backspace is 8; keys that type nothing (arrows,
+// Home, Delete) give 0 and keep their usual editing meaning.
+int TypedCode(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Backspace) return kBackspaceKey;
+    const QString text = event.text();
+    if (text.size() != 1 || text[0] < QLatin1Char(' ') || text[0] == QChar(0x7f)) return 0;
+    return text[0].unicode();
+}
+
+}  // namespace
+
+FilteredField::FilteredField(const QString& objectName, KeyFilter filter, QWidget* parent)
+    : QLineEdit(parent), filter_(std::move(filter)) {
+    setObjectName(objectName);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+}
+
+void FilteredField::ShowText(const QString& text) {
+    setText(text);
+    setCursorPosition(0);
+}
+
+void FilteredField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // A mouse click places the cursor after the focus arrives, so the selection waits for it.
+    if (event->reason() == Qt::MouseFocusReason) {
+        QTimer::singleShot(0, this, &QLineEdit::selectAll);
+    } else {
+        selectAll();
+    }
+}
+
+void FilteredField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) emit LostFocus();
+}
+
+void FilteredField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) return;
+    // Alt and Meta keys are accelerators, never typing; Ctrl keys copy, cut, select or undo.
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    const int code = event->modifiers() & Qt::ControlModifier ? 0 : TypedCode(*event);
+    if (code == 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (hasSelectedText()) clear();
+    if (filter_(code, text().trimmed()) == 0) return;
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace zenphra::app

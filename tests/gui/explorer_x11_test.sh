@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The real program in a real X session on a virtual X server of its own: Escape stops a row that would take many
+# seconds, after which the window closes; a close asked for while plotting is refused with a message
+# box; a missing library or a library without the exports ends the program with its message; and a
+# screenshot of the window after plotting the default image is left for a person to look at.
+#   explorer_x11_test.sh PROGRAM_FOLDER SCREENSHOT_FOLDER
+set -euo pipefail
+
+program_folder=$1
+screenshot_folder=$2
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/xvfb.log" ]; then sed 's/^/Xvfb: /' "$work/xvfb.log" >&2; fi
+    exit 1
+}
+
+# The server picks a free display itself, so runs beside other virtual servers never share one; it must
+# not reset when its last client leaves, or a program started at that moment finds no display.
+Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
+pids+=("$!")
+for _ in $(seq 50); do
+    if [ -s "$work/display" ]; then break; fi
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+# The explorer's title starts with two blanks; message boxes carry the bare program title.
+main_window='^  Quorvex-Talmy Fractals Lite$'
+message_box='^Quorvex-Talmy Fractals Lite$'
+
+# Prints the id of the first window whose title matches, waiting up to five seconds for it.
+wait_for_window() {
+    for _ in $(seq 50); do
+        if xdotool search --name "$1" 2>/dev/null | head -n 1 | grep .; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# True when the process has ended within the given seconds; its exit status is then in $status.
+wait_for_exit() {
+    local pid=$1 tenths=$(($2 * 10))
+    for _ in $(seq "$tenths"); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            status=0
+            wait "$pid" || status=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+start_program() {
+    "$1" &
+    pid=$!
+    pids+=("$pid")
+}
+
+settings_file() { echo "$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini"; }
+
+use_fresh_settings() {
+    export XDG_CONFIG_HOME="$work/config-$1"
+    mkdir -p "$(dirname "$(settings_file)")"
+}
+
+echo "--- Escape stops a long row"
+use_fresh_settings escape
+# A wide Julia set whose every pixel runs to a high limit: a pixel takes milliseconds, a row many seconds.
+printf '[frmFractal]\nEqnType=100\nHorRes=1600\nVertRes=1200\nMaxIters=2000000\nPrevRealCenter=0\nTotalMagnify=10\n' \
+    > "$(settings_file)"
+start_program "$program_folder/Zenphra"
+window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
+xdotool windowfocus --sync "$window"
+xdotool key alt+p
+sleep 1
+xdotool key alt+x
+box=$(wait_for_window "$message_box") || fail "closing while plotting was not refused"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+sleep 0.5
+xdotool windowfocus --sync "$window"
+xdotool key Escape
+sleep 0.2
+xdotool key alt+x
+wait_for_exit "$pid" 5 || fail "the plot did not stop on Escape within 0.2 s"
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+grep -q '^MaxIters=2000000$' "$(settings_file)" || fail "the settings were not saved at shut-down"
+
+echo "--- a missing library or export ends the program with a message"
+mkdir -p "$work/alone" "$work/wrong"
+cp "$program_folder/Zenphra" "$work/alone/"
+cp "$program_folder/Zenphra" "$work/wrong/"
+# A real shared library without the plotting exports, one without start-up work of its own.
+cp "$(ldd "$program_folder/Zenphra" | awk '/libz\.so/ { print $3 }')" "$work/wrong/libZenphra.so"
+for folder in alone wrong; do
+    start_program "$work/$folder/Zenphra"
+    box=$(wait_for_window "$message_box") || fail "no message without a usable library ($folder)"
+    if xdotool search --name "$main_window" > /dev/null 2>&1; then fail "the window came up without a library"; fi
+    xdotool windowfocus --sync "$box"
+    xdotool key Return
+    wait_for_exit "$pid" 5 || fail "the program did not end after its message ($folder)"
+    [ "$status" -ne 0 ] || fail "the program ended with success without a library ($folder)"
+done
+
+echo "--- screenshot of the default image"
+use_fresh_settings screenshot
+start_program "$program_folder/Zenphra"
+window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
+xdotool windowfocus --sync "$window"
+xdotool key alt+p
+sleep 2
+mkdir -p "$screenshot_folder"
+import -window "$window" "$screenshot_folder/explorer_default.png"
+xdotool key alt+x
+wait_for_exit "$pid" 5 || fail "the window did not close after the default image"
+[ "$(identify -format '%w' "$screenshot_folder/explorer_default.png")" -eq 800 ] || fail "the window is not 800 pixels wide"
+echo "screenshot: $screenshot_folder/explorer_default.png"
