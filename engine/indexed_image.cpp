@@ -31,21 +31,33 @@ void ReleaseIndexedImage(IndexedImage* image) {
     *image = IndexedImage{};
 }
 
+namespace {
+
+void RecolourRow(const IndexedImage& image, const Palette& palette, const platform::BitmapBits& bits,
+                 int32_t row) {
+    const int64_t step = image.geometry.step;
+    const uint8_t* source = image.pixels.get() + row * step * image.width;
+    uint8_t* target = bits.bits + int64_t{row} * bits.stride;
+    for (int32_t column = 0; column < image.geometry.width; ++column) {
+        const uint8_t index = source[column * step];
+        target[3 * column] = palette.blue[index];
+        target[3 * column + 1] = palette.green[index];
+        target[3 * column + 2] = palette.red[index];
+    }
+}
+
+}  // namespace
+
 void RecolourBitmap(const IndexedImage& image, const Palette& palette) {
     platform::BitmapBits bits;
     if (!image.Exists() || !palette.Present() || !platform::FindBitmap(image.bitmap, &bits)) return;
-    const DisplayGeometry& geometry = image.geometry;
-    const int64_t step = geometry.step;
-    for (int32_t row = 0; row < geometry.height; ++row) {
-        const uint8_t* source = image.pixels.get() + row * step * image.width;
-        uint8_t* target = bits.bits + int64_t{row} * bits.stride;
-        for (int32_t column = 0; column < geometry.width; ++column) {
-            const uint8_t index = source[column * step];
-            target[3 * column] = palette.blue[index];
-            target[3 * column + 1] = palette.green[index];
-            target[3 * column + 2] = palette.red[index];
-        }
-    }
+    for (int32_t row = 0; row < image.geometry.height; ++row) RecolourRow(image, palette, bits, row);
+}
+
+void RecolourBitmapRow(const IndexedImage& image, const Palette& palette, int32_t displayRow) {
+    platform::BitmapBits bits;
+    if (!image.Exists() || !palette.Present() || !platform::FindBitmap(image.bitmap, &bits)) return;
+    if (displayRow >= 0 && displayRow < image.geometry.height) RecolourRow(image, palette, bits, displayRow);
 }
 
 }  // namespace zenphra

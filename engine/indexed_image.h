@@ -48,4 +48,7 @@ void ReleaseIndexedImage(IndexedImage* image);
 // pixel (i d, j d). Does nothing without pixels, bitmap or palette.
 void RecolourBitmap(const IndexedImage& image, const Palette& palette);
 
+// Redraws one displayed row only, the one that samples buffer row displayRow * d.
+void RecolourBitmapRow(const IndexedImage& image, const Palette& palette, int32_t displayRow);
+
 }  // namespace zenphra

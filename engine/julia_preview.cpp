@@ -2,12 +2,15 @@
 // view, 100 iterations and a fixed palette, whatever the current plot looks like.
 #include <cstdint>
 
-#include "engine/equations.h"
+#include "engine/equations-inl.h"
 #include "engine/library_state.h"
+#include "engine/row_scheduler.h"
+#include "hwy/highway.h"
 #include "platform/bitmap_store.h"
 #include "zenphra.h"
 
 using namespace zenphra;
+using namespace zenphra::HWY_NAMESPACE;
 
 namespace {
 
@@ -27,12 +30,12 @@ constexpr Rgb kEscapeColours[8] = {{192, 72, 232}, {252, 8, 137}, {252, 56, 24},
 constexpr Rgb kBoundedColour = {0, 0, 0};
 
 template <class Equation>
-void DrawPreview(const platform::BitmapBits& bitmap, Complex c, double originX, double limitValue,
+void DrawPreview(const platform::BitmapBits& bitmap, Cplx<double> c, double originX, double limitValue,
                  const EquationConstants& constants) {
     for (int32_t row = 0; row < kPreviewHeight; ++row) {
         uint8_t* target = bitmap.bits + int64_t{row} * bitmap.stride;
         for (int32_t column = 0; column < kPreviewWidth; ++column) {
-            Complex z{column * kPreviewStep + originX, 1.5 - row * kPreviewStep};
+            Cplx<double> z{column * kPreviewStep + originX, 1.5 - row * kPreviewStep};
             Rgb colour = kBoundedColour;
             for (int32_t i = 0; i < kPreviewIterations; ++i) {
                 z = Equation::Next(z, c, constants);
@@ -58,10 +61,14 @@ extern "C" int32_t PlotJulia(int32_t EqnType, const double* JuliaReal, const dou
     if (!platform::FindBitmap(library.previewBitmap, &bitmap)) {
         library.previewBitmap = platform::CreateBitmap(kPreviewWidth, kPreviewHeight);
         if (!platform::FindBitmap(library.previewBitmap, &bitmap)) return ZENPHRA_OUT_OF_MEMORY;
-        // Before any plot has set a bail-out value the preview uses a generous one.
-        if (library.plot.limitValue == 0) library.plot.limitValue = 1e10;
+        // Before any plot has set a bail-out value the preview uses a generous one (which the plot then
+        // uses too, so rows computed ahead with the old value are forgotten).
+        if (library.plot.limitValue == 0) {
+            library.plot.limitValue = 1e10;
+            Scheduler().Forget();
+        }
     }
-    const Complex c{JuliaReal != nullptr ? *JuliaReal : 0.0, JuliaImag != nullptr ? *JuliaImag : 0.0};
+    const Cplx<double> c{JuliaReal != nullptr ? *JuliaReal : 0.0, JuliaImag != nullptr ? *JuliaImag : 0.0};
     const double originX = EqnType == kLambda ? -1.5 : -2.0;
     EquationConstants constants;
     constants.chebyshevOrder = ChebyshevOrder(library.plot.parm3);

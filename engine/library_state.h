@@ -44,6 +44,11 @@ struct LibraryState {
     IndexedImage thumbnail;     // the image browser's preview of a file, independent of the main image
     Palette thumbnailPalette;   // the browser's own palette arrays
     FractalText text;           // shared by the main image and the thumbnail
+
+    // What the main image's display bitmap was last fully coloured for: the bitmap and the palette then.
+    // While both still hold, a plotted row needs only its own displayed row redrawn.
+    int32_t colouredBitmap = 0;
+    std::array<uint8_t, 3 * 256> colouredPalette{};
 };
 
 LibraryState& Library();
@@ -51,6 +56,13 @@ LibraryState& Library();
 // Redraws the main image's display bitmap through the palette. Returns the bitmap handle, or 0 when no
 // image is present.
 int32_t RecolourMainImage();
+
+// The same, after only buffer row `row` changed: the bytes are those of RecolourMainImage, but only the
+// displayed row that samples `row` is redrawn while the palette is the one the bitmap was coloured with.
+int32_t RecolourMainImageRow(int32_t row);
+
+// Makes the next re-colouring a full one, for example after rows changed without one.
+void ForgetColouredBitmap();
 
 }  // namespace zenphra
 

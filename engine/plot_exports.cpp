@@ -2,8 +2,10 @@
 #include <algorithm>
 
 #include "engine/library_state.h"
-#include "engine/palette.h"
-#include "engine/row_plotter.h"
+#include "engine/pixel_context.h"
+#include "engine/plot_path.h"
+#include "engine/row_kernels.h"
+#include "engine/row_scheduler.h"
 #include "engine/string_to_double.h"
 #include "platform/bitmap_store.h"
 #include "zenphra.h"
@@ -64,7 +66,10 @@ int32_t InitPlot(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t Vert
                                   LimitValue, JuliaReal, JuliaImag, Parm1, Parm2, Parm3, Func1, Func2,
                                   PrevRealCenter, PrevImagCenter, TotalMagnify, TotalAngleDeg, Banding);
     // Resuming: the buffer, its size, its display step and every plotted byte stay as they are.
-    if (NewImage == 0) return 0;
+    if (NewImage == 0) {
+        Scheduler().Prepare(std::clamp(HorRes, 0, library.image.width));
+        return 0;
+    }
 
     ReleaseIndexedImage(&library.image);
     if (!CreateIndexedImage(HorRes, VertRes, kMainDisplayWidth, kMainDisplayHeight, &library.image)) {
@@ -72,6 +77,7 @@ int32_t InitPlot(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t Vert
         return ZENPHRA_OUT_OF_MEMORY;
     }
     std::fill_n(library.image.pixels.get(), int64_t{HorRes} * VertRes, kNotPlottedIndex);
+    Scheduler().Prepare(HorRes);
     RecolourMainImage();
     return library.image.bitmap;
 }
@@ -86,16 +92,27 @@ int32_t PlotFractal(int32_t StartY) {
     // the pixels of the row that lie inside the buffer are computed.
     if (StartY < 0 || StartY >= image.height) return image.bitmap;
     const int32_t columns = std::clamp(library.plot.width, 0, image.width);
-    const RowContext context = MakeRowContext(library.plot, StartY);
     uint8_t* row = image.pixels.get() + int64_t{StartY} * image.width;
-    if (PlotRow(context, row, columns) < columns) return ZENPHRA_ABORTED;
-    return RecolourMainImage();
+    int32_t plotted = -1;
+    if (!PlainPlotForced())
+        plotted = Scheduler().DeliverRow(library.plot, StartY, columns, image.height, row);
+    if (plotted < 0) {
+        // The plain way, also when no window of rows was prepared as wide as this row.
+        if (PlotRowByPixel(library.plot, StartY, columns, row) < columns) return ZENPHRA_ABORTED;
+        return RecolourMainImage();
+    }
+    if (plotted < columns) {
+        ForgetColouredBitmap();  // part of the row changed without being shown
+        return ZENPHRA_ABORTED;
+    }
+    return RecolourMainImageRow(StartY);
 }
 
 void DllCleanup(void) {
     ExclusiveCall call;
     if (call.Refused()) return;
     LibraryState& library = Library();
+    Scheduler().Stop();
     ReleaseIndexedImage(&library.image);
     library.imagePresent = false;
     ReleaseIndexedImage(&library.thumbnail);

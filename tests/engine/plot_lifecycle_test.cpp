@@ -120,6 +120,7 @@ TEST(Escape, AStoppedAndResumedPlotEqualsAnUninterruptedOne) {
 }
 
 TEST(BadCalls, PlotFractalWithoutABufferDoesNothing) {
+    DllCleanup();  // as if just loaded
     EXPECT_EQ(PlotFractal(0), 0);
     PlotRequest request;
     request.width = 0;

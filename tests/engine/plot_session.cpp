@@ -1,7 +1,7 @@
 #include "tests/engine/plot_session.h"
 
 #include "engine/library_state.h"
-#include "engine/row_plotter.h"
+#include "engine/pixel-inl.h"
 #include "zenphra.h"
 
 namespace zenphra::test {
@@ -35,10 +35,14 @@ std::span<uint8_t> IndexBuffer() {
 }
 
 uint8_t PlotPoint(PlotParams params, double x, double y) {
+    using namespace zenphra::HWY_NAMESPACE;
     params.mapping = PlaneMapping{x, y, 0, 0, 0, 0};
-    uint8_t pixel = kNotPlottedIndex;
-    PlotRow(MakeRowContext(params, 0), &pixel, 1);
-    return pixel;
+    const PlotContext context = MakePlotContext(params);
+    return WithEquation(params.equation, [&](auto equation) {
+        return WithRendering(params.rendering, [&](auto rendering) {
+            return PlotPixel<decltype(equation), decltype(rendering)>(context, 0, 0);
+        });
+    });
 }
 
 }  // namespace zenphra::test
