@@ -17,8 +17,9 @@ void* operator new(size_t size) {
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, size_t) noexcept { std::free(memory); }
+// Kept out of line: inlined, the compiler would pair its own idea of new with this free and warn.
+[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, size_t) noexcept { std::free(memory); }
 
 namespace zenphra::test {
 namespace {
