@@ -24,6 +24,8 @@ void EngineTest::SetUp() {
     Engine().SetColorPointers(palette.PalRed.data(), palette.PalGrn.data(), palette.PalBlu.data());
 }
 
+void EngineTest::TearDown() { Engine().SetColorPointers(nullptr, nullptr, nullptr); }
+
 FractalParams SampleParams() {
     return FractalParams{.EqnType = 107,
                          .HorRes = 1000,

@@ -20,10 +20,11 @@ namespace zenphra::app {
 // tests use are bound: numbers as text and the colour ranges.
 bool BindEngineBesideTest();
 
-// Binds the library once and hands it this test's palette.
+// Binds the library once and hands it this test's palette, taking it back when the test ends.
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override;
+    void TearDown() override;
 
     PaletteArrays palette;
 };

@@ -46,14 +46,15 @@ TEST(ColorRange, PacksRedGreenBlueLowByteFirst) {
 
 TEST(ColorRange, RefusesRangesOutsideTheColourEntries) {
     TestPalette palette;
-    const TestPalette before = palette;
+    const std::vector<uint8_t> redBefore(palette.red, palette.red + 257);
+    const std::vector<uint8_t> blueBefore(palette.blue, palette.blue + 257);
     SetColorRange(220, 29, 0, 0xFFFFFF);  // would run past entry 231
     SetColorRange(-1, 29, 0, 0xFFFFFF);
     SetColorRange(0, 1, 0, 0xFFFFFF);  // a single entry has no step
     SetColorRange(0, 0, 0, 0xFFFFFF);
     SetColorRange(0, -5, 0, 0xFFFFFF);
-    EXPECT_TRUE(std::equal(palette.red, palette.red + 257, before.red));
-    EXPECT_TRUE(std::equal(palette.blue, palette.blue + 257, before.blue));
+    EXPECT_TRUE(std::equal(palette.red, palette.red + 257, redBefore.begin()));
+    EXPECT_TRUE(std::equal(palette.blue, palette.blue + 257, blueBefore.begin()));
     SetColorRange(203, 29, 0, 0xFFFFFF);  // the last range is fine
     EXPECT_EQ(palette.red[231], 255);
 }

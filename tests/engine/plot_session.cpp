@@ -15,6 +15,8 @@ TestPalette::TestPalette() {
     SetColorPointers(red, green, blue);
 }
 
+TestPalette::~TestPalette() { SetColorPointers(nullptr, nullptr, nullptr); }
+
 int32_t Init(const PlotRequest& r, int32_t newImage) {
     return InitPlot(newImage, r.eqnType, r.width, r.height, r.maxIters, r.itersToSkip, r.numRanges,
                     r.rendering, &r.limitValue, &r.juliaReal, &r.juliaImag, &r.parm1, &r.parm2, &r.parm3,

@@ -29,10 +29,14 @@ struct PlotRequest {
 };
 
 // A palette whose every entry has its own colour (red = index, green = 255 - index, blue = index / 2),
-// handed to the library.
+// handed to the library for as long as it lives: it takes the pointers back when it goes, so that a
+// later test never plots through a palette that has left the stack.
 struct TestPalette {
     uint8_t red[257], green[257], blue[257];
     TestPalette();
+    ~TestPalette();
+    TestPalette(const TestPalette&) = delete;
+    TestPalette& operator=(const TestPalette&) = delete;
 };
 
 int32_t Init(const PlotRequest& request, int32_t newImage = 1);
