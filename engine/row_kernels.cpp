@@ -1,4 +1,4 @@
-// Compiled once for every instruction set Highway targets (AVX-512, AVX2 and the baseline); the
+// Compiled once for every instruction set Highway targets (AVX-512, AVX2, SSE4 and the baseline); the
 // processor's best is chosen when the library first plots.
 // clang-format off: Highway includes this file once per target, so the order below matters.
 #undef HWY_TARGET_INCLUDE
