@@ -37,10 +37,11 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 main_window='^  Quorvex-Talmy Fractals Lite$'
 message_box='^Quorvex-Talmy Fractals Lite$'
 
-# Prints the id of the first window whose title matches, waiting up to five seconds for it.
+# Prints the id of the first window whose title matches, waiting up to five seconds for it to be shown:
+# a window that exists but is not yet mapped cannot take the focus.
 wait_for_window() {
     for _ in $(seq 50); do
-        if xdotool search --name "$1" 2>/dev/null | head -n 1 | grep .; then return 0; fi
+        if xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; then return 0; fi
         sleep 0.1
     done
     return 1
