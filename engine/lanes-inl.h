@@ -99,27 +99,34 @@ HWY_INLINE T PerLane(T x, T y) {
     }
 }
 
-// The transcendental functions as the C library has them, for PerLane and Transcendental.
+// The transcendental functions as the C library has them, for PerLane and Transcendental, with the
+// largest magnitude their vector forms handle accurately (used by VectorDomain below).
 struct SinOf {
     static double Of(double x) { return std::sin(x); }
+    static constexpr double kVectorLimit = 39000.0;
 };
 struct CosOf {
     static double Of(double x) { return std::cos(x); }
+    static constexpr double kVectorLimit = 39000.0;
 };
 struct SinhOf {
     static double Of(double x) { return std::sinh(x); }
+    static constexpr double kVectorLimit = 700.0;
 };
 struct CoshOf {
     static double Of(double x) { return std::cosh(x); }
+    static constexpr double kVectorLimit = 700.0;
 };
 struct ExpOf {
     static double Of(double x) { return std::exp(x); }
+    static constexpr double kVectorLimit = 700.0;
 };
 struct LogOf {
     static double Of(double x) { return std::log(x); }
 };
 struct AtanOf {
     static double Of(double x) { return std::atan(x); }
+    static constexpr double kVectorLimit = 1.7976931348623157e308;  // every finite value
 };
 struct Atan2Of {
     static double Of(double y, double x) { return std::atan2(y, x); }
@@ -160,34 +167,14 @@ HWY_INLINE V VectorTranscendental(AtanOf, V x) {
 }
 
 // The inputs each vector form handles: finite, and within its accurate range.
-template <class V>
-HWY_INLINE auto VectorDomain(SinOf, V x) {
-    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), 39000.0);
-}
-template <class V>
-HWY_INLINE auto VectorDomain(CosOf, V x) {
-    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), 39000.0);
-}
-template <class V>
-HWY_INLINE auto VectorDomain(SinhOf, V x) {
-    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), 700.0);
-}
-template <class V>
-HWY_INLINE auto VectorDomain(CoshOf, V x) {
-    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), 700.0);
-}
-template <class V>
-HWY_INLINE auto VectorDomain(ExpOf, V x) {
-    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), 700.0);
+template <class Function, class V>
+HWY_INLINE auto VectorDomain(Function, V x) {
+    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), Function::kVectorLimit);
 }
 template <class V>
 HWY_INLINE auto VectorDomain(LogOf, V x) {
     const hn::DFromV<V> d;
     return hn::And(x >= hn::Set(d, 2.2250738585072014e-308), x <= hn::Set(d, 1.7976931348623157e308));
-}
-template <class V>
-HWY_INLINE auto VectorDomain(AtanOf, V x) {
-    return hn::Abs(x) <= hn::Set(hn::DFromV<V>(), 1.7976931348623157e308);
 }
 
 template <class Function, class T>
