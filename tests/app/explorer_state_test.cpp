@@ -90,17 +90,26 @@ TEST(ListTablesTest, SupportedEquationsAreTheSixCodesInSetOrJuliaMode) {
 }
 
 TEST(ListTablesTest, LookupsByPositionAndCodeAgree) {
-    EXPECT_EQ(EqnCode(2), 24);
-    EXPECT_EQ(EquationCaptions()[2], "Lambda");
-    EXPECT_EQ(EqnCode(6), -1);
-    EXPECT_EQ(RendCode(3), 11);
+    ASSERT_EQ(EquationCaptions().size(), kEquationCount);
+    ASSERT_EQ(RenderingCaptions().size(), kRenderingCount);
+    for (int32_t position = 0; position < kEquationCount; ++position) {
+        EXPECT_EQ(EquationPosition(EqnCode(position)), position) << position;
+        EXPECT_EQ(EquationPosition(EqnCode(position) + 100), -1) << "lists hold set-mode codes only";
+    }
+    for (int32_t position = 0; position < kRenderingCount; ++position) {
+        EXPECT_EQ(RenderingPosition(RendCode(position)), position) << position;
+    }
+    EXPECT_EQ(EquationCaptions()[EquationPosition(24)], "Lambda");
     EXPECT_EQ(RenderingCaptions()[RenderingPosition(14)], "Level Set");
+    for (int32_t outside : {-1, kEquationCount}) EXPECT_EQ(EqnCode(outside), -1);
+    EXPECT_EQ(RendCode(kRenderingCount), -1);
+    EXPECT_EQ(RenderingPosition(2), -1);
     EXPECT_EQ(EqnDesc(7), "Z = Z^2 - Cimag\r\nZreal = Abs(Zreal) - Creal");
     EXPECT_EQ(EqnDesc(2), "");
     EXPECT_TRUE(UsesP2(9));
     EXPECT_FALSE(UsesFunc1(9));
     EXPECT_TRUE(UsesFunc2(12));
-    EXPECT_FALSE(UsesP2(13));
+    EXPECT_FALSE(UsesP2(13)) << "an unknown rendering uses no fields";
     EXPECT_EQ(FunctionCaptions().size(), kFunctionCount);
     EXPECT_EQ(FunctionCaptions()[kFunctionCount - 1], "conj");
 }
