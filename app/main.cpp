@@ -1,8 +1,8 @@
 // The program: the explorer window, once its plotting library has been found beside it.
 #include <QApplication>
 
+#include "app/common/engine_api.h"
 #include "app/explorer/explorer_window.h"
-#include "app/shell/engine_api.h"
 #include "app/shell/message_box.h"
 #include "app/shell/startup_check.h"
 

@@ -4,7 +4,7 @@
 #include <QHash>
 #include <algorithm>
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 #include "cli/list_names.h"
 
 namespace zenphra::cli {

@@ -3,14 +3,14 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "app/common/engine_api.h"
+#include "app/common/text_lines.h"
 #include "app/explorer/display_factor.h"
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/image_save.h"
 #include "app/params/param_entry_writer.h"
 #include "app/params/param_file.h"
-#include "app/shell/engine_api.h"
-#include "app/shell/text_lines.h"
 #include "cli/console.h"
 #include "cli/input_files.h"
 #include "cli/interrupt.h"

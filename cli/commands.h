@@ -1,7 +1,7 @@
 // The renderer's commands. The library must be bound and hold the palette's addresses.
 #pragma once
 
-#include "app/colormaps/color_map.h"
+#include "app/common/color_map.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "app/shell/engine_api.h"
-#include "app/shell/messages.h"
+#include "app/common/engine_api.h"
+#include "app/common/messages.h"
 
 namespace zenphra::cli {
 namespace {

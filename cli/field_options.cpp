@@ -8,10 +8,10 @@
 #include <utility>
 
 #include "app/colormaps/colormap_file.h"
-#include "app/explorer/list_tables.h"
-#include "app/explorer/valid_num.h"
-#include "app/shell/messages.h"
-#include "app/shell/text_lines.h"
+#include "app/common/list_tables.h"
+#include "app/common/messages.h"
+#include "app/common/text_lines.h"
+#include "app/common/valid_num.h"
 #include "cli/list_names.h"
 
 namespace zenphra::cli {

@@ -4,11 +4,11 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/common/engine_api.h"
+#include "app/common/messages.h"
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/image_support.h"
 #include "app/params/param_file.h"
-#include "app/shell/engine_api.h"
-#include "app/shell/messages.h"
 
 namespace zenphra::cli {
 

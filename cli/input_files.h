@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/colormaps/color_map.h"
+#include "app/common/color_map.h"
 #include "app/imagefiles/fractal_text.h"
 #include "cli/render_setup.h"
 

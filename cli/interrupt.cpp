@@ -4,7 +4,7 @@
 #include <csignal>
 #include <cstdint>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 namespace zenphra::cli {
 namespace {

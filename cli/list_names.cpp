@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "app/explorer/list_tables.h"
-#include "app/shell/text_lines.h"
+#include "app/common/list_tables.h"
+#include "app/common/text_lines.h"
 
 namespace zenphra::cli {
 namespace {

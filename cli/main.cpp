@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/console.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 namespace zenphra::app {
 

@@ -6,8 +6,8 @@
 
 #include "app/colormaps/colormap_file.h"
 #include "app/colormaps/palette_colors.h"
-#include "app/shell/engine_api.h"
-#include "app/shell/text_lines.h"
+#include "app/common/engine_api.h"
+#include "app/common/text_lines.h"
 #include "fuzz/bind_engine_beside.h"
 
 namespace {

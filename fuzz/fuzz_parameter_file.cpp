@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/common/text_lines.h"
 #include "app/params/param_entry_reader.h"
 #include "app/params/param_entry_scan.h"
-#include "app/shell/text_lines.h"
 #include "fuzz/bind_engine_beside.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {

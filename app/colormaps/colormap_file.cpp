@@ -1,8 +1,8 @@
 #include "app/colormaps/colormap_file.h"
 
 #include "app/colormaps/palette_colors.h"
-#include "app/shell/messages.h"
-#include "app/shell/text_lines.h"
+#include "app/common/messages.h"
+#include "app/common/text_lines.h"
 
 namespace zenphra::app {
 namespace {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/colormaps/color_map.h"
+#include "app/common/color_map.h"
 
 namespace zenphra::app {
 

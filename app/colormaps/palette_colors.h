@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "app/colormaps/color_map.h"
+#include "app/common/color_map.h"
 
 namespace zenphra::app {
 

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/explorer/list_tables.h"
-#include "app/explorer/valid_num.h"
+#include "app/common/list_tables.h"
+#include "app/common/valid_num.h"
 
 namespace zenphra::app {
 namespace {

@@ -1,9 +1,9 @@
 // The resolution options, the custom size and the number of colour ranges.
 #include "app/colormaps/palette_colors.h"
+#include "app/common/engine_api.h"
+#include "app/common/list_tables.h"
 #include "app/explorer/explorer_window.h"
-#include "app/explorer/list_tables.h"
 #include "app/explorer/option_group.h"
-#include "app/shell/engine_api.h"
 #include "app/shell/res_dialog.h"
 
 namespace zenphra::app {

@@ -3,12 +3,12 @@
 #include <array>
 #include <cmath>
 
+#include "app/common/list_tables.h"
+#include "app/common/messages.h"
+#include "app/common/text_lines.h"
+#include "app/common/valid_num.h"
 #include "app/explorer/explorer_window.h"
-#include "app/explorer/list_tables.h"
 #include "app/explorer/option_group.h"
-#include "app/explorer/valid_num.h"
-#include "app/shell/messages.h"
-#include "app/shell/text_lines.h"
 
 namespace zenphra::app {
 namespace {

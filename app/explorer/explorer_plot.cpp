@@ -2,11 +2,11 @@
 // row, with Pause and Escape stopping the run so that a later Plot can resume it.
 #include <QCoreApplication>
 
+#include "app/common/engine_api.h"
 #include "app/explorer/escape_watch.h"
 #include "app/explorer/explorer_window.h"
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/err_check.h"
-#include "app/shell/engine_api.h"
 
 namespace zenphra::app {
 

@@ -5,13 +5,13 @@
 #include <QScreen>
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/engine_api.h"
+#include "app/common/list_tables.h"
+#include "app/common/messages.h"
 #include "app/explorer/escape_watch.h"
-#include "app/explorer/list_tables.h"
 #include "app/explorer/option_group.h"
-#include "app/shell/engine_api.h"
 #include "app/shell/explorer_settings.h"
 #include "app/shell/form_position.h"
-#include "app/shell/messages.h"
 
 namespace zenphra::app {
 namespace {

@@ -6,12 +6,12 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "app/colormaps/color_map.h"
+#include "app/common/color_map.h"
+#include "app/common/fractal_params.h"
+#include "app/common/param_snapshot.h"
+#include "app/common/program_folders.h"
 #include "app/explorer/display_factor.h"
 #include "app/explorer/explorer_controls.h"
-#include "app/explorer/fractal_params.h"
-#include "app/explorer/param_snapshot.h"
-#include "app/explorer/program_folders.h"
 #include "app/shell/reg_settings.h"
 
 namespace zenphra::app {

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 namespace zenphra::app {
 

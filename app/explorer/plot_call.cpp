@@ -1,6 +1,6 @@
 #include "app/explorer/plot_call.h"
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 namespace zenphra::app {
 

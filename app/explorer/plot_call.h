@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/explorer/fractal_params.h"
+#include "app/common/fractal_params.h"
 
 namespace zenphra::app {
 

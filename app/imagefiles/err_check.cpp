@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 #include "zenphra.h"
 
 namespace zenphra::app {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/explorer/list_tables.h"
-#include "app/explorer/valid_num.h"
-#include "app/shell/text_lines.h"
+#include "app/common/list_tables.h"
+#include "app/common/text_lines.h"
+#include "app/common/valid_num.h"
 
 namespace zenphra::app {
 namespace {

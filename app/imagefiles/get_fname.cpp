@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 
 namespace zenphra::app {
 namespace {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/explorer/program_folders.h"
+#include "app/common/program_folders.h"
 
 namespace zenphra::app {
 

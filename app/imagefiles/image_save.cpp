@@ -2,8 +2,8 @@
 
 #include <QFile>
 
+#include "app/common/engine_api.h"
 #include "app/imagefiles/fractal_text.h"
-#include "app/shell/engine_api.h"
 
 namespace zenphra::app {
 

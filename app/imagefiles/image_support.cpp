@@ -1,6 +1,6 @@
 #include "app/imagefiles/image_support.h"
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 
 namespace zenphra::app {
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/colormaps/color_map.h"
-#include "app/explorer/fractal_params.h"
+#include "app/common/color_map.h"
+#include "app/common/fractal_params.h"
 
 namespace zenphra::app {
 

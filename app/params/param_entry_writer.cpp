@@ -1,7 +1,7 @@
 #include "app/params/param_entry_writer.h"
 
 #include "app/colormaps/palette_colors.h"
-#include "app/explorer/valid_num.h"
+#include "app/common/valid_num.h"
 #include "app/params/param_entry_scan.h"
 
 namespace zenphra::app {

@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/text_lines.h"
 #include "app/params/param_messages.h"
-#include "app/shell/text_lines.h"
 
 namespace zenphra::app {
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/colormaps/color_map.h"
-#include "app/explorer/fractal_params.h"
+#include "app/common/color_map.h"
+#include "app/common/fractal_params.h"
 #include "app/params/param_entry_reader.h"
 #include "app/params/param_entry_scan.h"
 #include "app/params/param_entry_writer.h"

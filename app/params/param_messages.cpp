@@ -1,6 +1,6 @@
 #include "app/params/param_messages.h"
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 
 namespace zenphra::app {
 namespace {

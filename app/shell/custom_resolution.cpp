@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "app/shell/messages.h"
-#include "app/shell/text_lines.h"
+#include "app/common/messages.h"
+#include "app/common/text_lines.h"
 
 namespace zenphra::app {
 namespace {

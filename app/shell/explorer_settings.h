@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/explorer/fractal_params.h"
+#include "app/common/fractal_params.h"
 #include "app/shell/reg_settings.h"
 
 namespace zenphra::app {

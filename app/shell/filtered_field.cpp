@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <utility>
 
-#include "app/explorer/valid_num.h"
+#include "app/common/valid_num.h"
 
 namespace zenphra::app {
 namespace {

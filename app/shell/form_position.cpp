@@ -1,6 +1,6 @@
 #include "app/shell/form_position.h"
 
-#include "app/explorer/valid_num.h"
+#include "app/common/valid_num.h"
 
 namespace zenphra::app {
 namespace {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 
 namespace zenphra::app {
 namespace {

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/explorer/valid_num.h"
+#include "app/common/valid_num.h"
 #include "app/shell/filtered_field.h"
 
 namespace zenphra::app {

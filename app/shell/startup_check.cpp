@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "app/shell/engine_api.h"
-#include "app/shell/messages.h"
+#include "app/common/engine_api.h"
+#include "app/common/messages.h"
 
 namespace zenphra::app {
 

@@ -1,10 +1,10 @@
 #include <array>
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/engine_api.h"
+#include "app/common/list_tables.h"
+#include "app/common/param_snapshot.h"
 #include "app/explorer/display_factor.h"
-#include "app/explorer/list_tables.h"
-#include "app/explorer/param_snapshot.h"
-#include "app/shell/engine_api.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {

@@ -3,7 +3,7 @@
 #include <QList>
 
 #include "app/colormaps/palette_colors.h"
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 
 namespace zenphra::app {
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <csignal>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 namespace zenphra::app {
 

@@ -9,9 +9,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include "app/colormaps/color_map.h"
-#include "app/explorer/fractal_params.h"
-#include "app/shell/messages.h"
+#include "app/common/color_map.h"
+#include "app/common/fractal_params.h"
+#include "app/common/messages.h"
 #include "tests/app/message_recorder.h"
 
 namespace zenphra::app {

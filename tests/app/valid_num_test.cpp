@@ -1,4 +1,4 @@
-#include "app/explorer/valid_num.h"
+#include "app/common/valid_num.h"
 
 #include <QLocale>
 #include <clocale>

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/engine_api.h"
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/image_save.h"
 #include "app/params/param_file.h"
-#include "app/shell/engine_api.h"
 #include "tests/app/test_support.h"
 #include "tests/cli/renderer_process.h"
 

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSize>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 namespace zenphra::cli {
 namespace {

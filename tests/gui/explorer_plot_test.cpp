@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 #include "tests/gui/gui_test_support.h"
 
 namespace zenphra::app {

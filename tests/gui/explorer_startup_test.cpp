@@ -2,7 +2,7 @@
 // settings and the picture area's geometry.
 #include <QTest>
 
-#include "app/colormaps/color_map.h"
+#include "app/common/color_map.h"
 #include "app/shell/startup_check.h"
 #include "tests/gui/gui_test_support.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 #include "app/shell/explorer_settings.h"
 #include "app/shell/reg_settings.h"
 #include "app/shell/startup_check.h"

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/colormaps/palette_colors.h"
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {

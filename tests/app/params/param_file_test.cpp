@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/colormaps/palette_colors.h"
-#include "app/shell/text_lines.h"
+#include "app/common/text_lines.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {

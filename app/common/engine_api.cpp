@@ -1,4 +1,4 @@
-#include "app/shell/engine_api.h"
+#include "app/common/engine_api.h"
 
 #include <QCoreApplication>
 #include <QLibrary>

@@ -1,8 +1,8 @@
-#include "app/explorer/list_tables.h"
+#include "app/common/list_tables.h"
 
 #include <array>
 
-#include "app/explorer/fractal_params.h"
+#include "app/common/fractal_params.h"
 
 namespace zenphra::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/explorer/program_folders.h"
+#include "app/common/program_folders.h"
 
 namespace zenphra::app {
 

@@ -1,4 +1,4 @@
-#include "app/shell/messages.h"
+#include "app/common/messages.h"
 
 #include <cstdio>
 #include <utility>

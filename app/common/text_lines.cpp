@@ -1,4 +1,4 @@
-#include "app/shell/text_lines.h"
+#include "app/common/text_lines.h"
 
 #include <QFile>
 #include <QSaveFile>

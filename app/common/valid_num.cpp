@@ -1,13 +1,13 @@
-#include "app/explorer/valid_num.h"
+#include "app/common/valid_num.h"
 
 #include <QRegularExpression>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "app/shell/engine_api.h"
-#include "app/shell/messages.h"
-#include "app/shell/text_lines.h"
+#include "app/common/engine_api.h"
+#include "app/common/messages.h"
+#include "app/common/text_lines.h"
 
 namespace zenphra::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/explorer/param_snapshot.h"
+#include "app/common/param_snapshot.h"
 
 #include <algorithm>
 #include <utility>
