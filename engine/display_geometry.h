@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "zenphra.h"
+
 namespace zenphra {
 
 struct DisplayGeometry {
@@ -14,12 +16,10 @@ struct DisplayGeometry {
 };
 
 // The main picture is shown within 512 x 384 pixels, thumbnails within 160 x 120 (limits inclusive).
-inline constexpr int32_t kMainDisplayWidth = 512;
-inline constexpr int32_t kMainDisplayHeight = 384;
+inline constexpr int32_t kMainDisplayWidth = ZENPHRA_DISPLAY_MAX_WIDTH;
+inline constexpr int32_t kMainDisplayHeight = ZENPHRA_DISPLAY_MAX_HEIGHT;
 
-// Works out the geometry for an image of width x height (both at least 1). After the halving, each
-// displayed side is at least 1, and the displayed width is trimmed until the row stride is a multiple
-// of d; where no width down to 1 gives such a stride, the untrimmed width is kept.
+// Works out the geometry for an image of width x height (both at least 1) by the public header's rule.
 DisplayGeometry ComputeDisplayGeometry(int32_t width, int32_t height, int32_t maxWidth, int32_t maxHeight);
 
 }  // namespace zenphra

@@ -3,15 +3,17 @@
 
 #include <cstdint>
 
+#include "zenphra.h"
+
 namespace zenphra {
 
 enum EquationCode : int32_t {
-    kClassicMandelbrot = 0,
-    kPokorny = 1,
-    kSpiralSymmetry2 = 7,
-    kLambda = 24,
-    kBarnsley2 = 28,
-    kChebyshev = 29,
+    kClassicMandelbrot = ZENPHRA_EQN_CLASSIC_MANDLEBROT,
+    kPokorny = ZENPHRA_EQN_POKORNY,
+    kSpiralSymmetry2 = ZENPHRA_EQN_SPIRAL_SYMMETRY_2,
+    kLambda = ZENPHRA_EQN_LAMBDA,
+    kBarnsley2 = ZENPHRA_EQN_BARNSLEY_2,
+    kChebyshev = ZENPHRA_EQN_CHEBYSHEV,
 };
 
 struct EquationConstants {

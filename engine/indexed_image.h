@@ -6,13 +6,14 @@
 #include <memory>
 
 #include "engine/display_geometry.h"
+#include "zenphra.h"
 
 namespace zenphra {
 
 // Index values with a fixed meaning; 0 to 231 are the colour ranges.
-inline constexpr uint8_t kMaxIterIndex = 232;
-inline constexpr uint8_t kBackgroundIndex = 233;
-inline constexpr uint8_t kNotPlottedIndex = 234;
+inline constexpr uint8_t kMaxIterIndex = ZENPHRA_MAX_ITER_ENTRY;
+inline constexpr uint8_t kBackgroundIndex = ZENPHRA_BACKGROUND_ENTRY;
+inline constexpr uint8_t kNotPlottedIndex = ZENPHRA_NOT_PLOTTED_ENTRY;
 
 // The largest image the library accepts: sixteen times the program's largest (4096 x 4096).
 inline constexpr int64_t kMaxImagePixels = int64_t{1} << 28;

@@ -9,7 +9,7 @@
 
 namespace zenphra {
 
-inline constexpr int32_t kRangeEntries = 232;
+inline constexpr int32_t kRangeEntries = ZENPHRA_RANGE_ENTRIES;
 
 // Fills entries start .. start + count - 1 from startColor to endColor (packed 0x00BBGGRR). A count
 // below 2, or a range outside entries 0-231, changes nothing and returns false.

@@ -10,15 +10,15 @@
 namespace zenphra {
 
 enum RenderingCode : int32_t {
-    kRings = 0,
-    kSpheres = 1,
-    kSquares = 4,
-    kAtan = 8,
-    kPetals = 9,
-    kStalks = 11,
-    kAngleFunction1 = 12,
-    kLevelSet = 14,
-    kCones = 18,
+    kRings = ZENPHRA_REND_RINGS,
+    kSpheres = ZENPHRA_REND_SPHERES,
+    kSquares = ZENPHRA_REND_SQUARES,
+    kAtan = ZENPHRA_REND_ATAN,
+    kPetals = ZENPHRA_REND_PETALS,
+    kStalks = ZENPHRA_REND_STALKS,
+    kAngleFunction1 = ZENPHRA_REND_ANGLE_FUNCTION_1,
+    kLevelSet = ZENPHRA_REND_LEVEL_SET,
+    kCones = ZENPHRA_REND_CONES,
 };
 
 // Positions in the complex function table of "Angle Function 1".
@@ -69,7 +69,8 @@ uint8_t CaughtIndex(double trap, int32_t range, const RenderConstants& k, IndexM
 // "Level Set": the classic set and "Lambda" run through all 232 colours with the iteration n at which
 // the orbit escaped; the other equations take one colour per range and cycle through the ranges.
 inline uint8_t LevelIndex(int32_t equation, int32_t n, int32_t numRanges) {
-    if (equation == kClassicMandelbrot || equation == kLambda) return static_cast<uint8_t>(n % 232);
+    if (equation == kClassicMandelbrot || equation == kLambda)
+        return static_cast<uint8_t>(n % ZENPHRA_RANGE_ENTRIES);
     switch (numRanges) {
         case 8:
             return static_cast<uint8_t>((n % 8) * 29 + 7);

@@ -14,8 +14,6 @@ using namespace zenphra;
 
 namespace {
 
-constexpr int32_t kJuliaOffset = 100;
-
 // The values by address are copied now; a missing one reads as 0.
 double Read(const double* value) { return value != nullptr ? *value : 0.0; }
 
@@ -26,8 +24,8 @@ PlotParams ReadPlotParams(int32_t eqnType, int32_t horRes, int32_t vertRes, int3
                           const double* centerReal, const double* centerImag, const double* magnify,
                           const double* angleDegrees, int32_t banding) {
     PlotParams params;
-    params.juliaMode = eqnType >= kJuliaOffset;
-    params.equation = params.juliaMode ? eqnType - kJuliaOffset : eqnType;
+    params.juliaMode = eqnType >= ZENPHRA_JULIA_OFFSET;
+    params.equation = params.juliaMode ? eqnType - ZENPHRA_JULIA_OFFSET : eqnType;
     params.width = horRes;
     params.height = vertRes;
     params.maxIters = maxIters;

@@ -11,8 +11,8 @@ using namespace zenphra;
 
 namespace {
 
-constexpr int32_t kThumbnailDisplayWidth = 160;
-constexpr int32_t kThumbnailDisplayHeight = 120;
+constexpr int32_t kThumbnailDisplayWidth = ZENPHRA_THUMBNAIL_MAX_WIDTH;
+constexpr int32_t kThumbnailDisplayHeight = ZENPHRA_THUMBNAIL_MAX_HEIGHT;
 
 // Returns the thumbnail's bitmap handle, or 0 when there is no thumbnail.
 int32_t RecolourThumbnail() {

@@ -7,15 +7,17 @@
 #include <cstdint>
 #include <span>
 
+#include "zenphra.h"
+
 namespace zenphra::app {
 
 using PackedColor = int32_t;
 
-inline constexpr int32_t kPaletteEntries = 257;  // the library uses 0 to 255
-inline constexpr int32_t kRangeEntries = 232;    // entries 0 to 231 hold the colour ranges
-inline constexpr int32_t kMaxIterEntry = 232;
-inline constexpr int32_t kBackgroundEntry = 233;
-inline constexpr int32_t kNotPlottedEntry = 234;
+inline constexpr int32_t kPaletteEntries = ZENPHRA_PALETTE_ENTRIES;  // the library uses 0 to 255
+inline constexpr int32_t kRangeEntries = ZENPHRA_RANGE_ENTRIES;      // entries 0 to 231: the colour ranges
+inline constexpr int32_t kMaxIterEntry = ZENPHRA_MAX_ITER_ENTRY;
+inline constexpr int32_t kBackgroundEntry = ZENPHRA_BACKGROUND_ENTRY;
+inline constexpr int32_t kNotPlottedEntry = ZENPHRA_NOT_PLOTTED_ENTRY;
 
 struct PaletteArrays {
     std::array<uint8_t, kPaletteEntries> PalRed{};

@@ -6,19 +6,21 @@
 #include <QString>
 #include <cstdint>
 
+#include "zenphra.h"
+
 namespace zenphra::app {
 
 // Julia mode adds this to the equation code in EqnType.
-inline constexpr int32_t kJuliaOffset = 100;
+inline constexpr int32_t kJuliaOffset = ZENPHRA_JULIA_OFFSET;
 
 struct FractalParams {
-    int16_t EqnType = 0;  // Classic Mandlebrot, set mode
+    int16_t EqnType = ZENPHRA_EQN_CLASSIC_MANDLEBROT;  // set mode
     int32_t HorRes = 160;
     int32_t VertRes = 120;
     int32_t MaxIters = 100;
     int32_t ItersToSkip = 0;
     int32_t NumRanges = 8;
-    int32_t Rendering = 14;  // Level Set
+    int32_t Rendering = ZENPHRA_REND_LEVEL_SET;
     int32_t Banding = 0;
     double LimitValue = 4.0;
     double JuliaReal = 0.0;

@@ -22,24 +22,27 @@ struct RenderingEntry {
 };
 
 constexpr std::array<EquationEntry, kEquationCount> kEquations{{
-    {"Classic Mandlebrot", 0, "Z = Z^2 + C"},
-    {"Pokorny", 1, "Z = 1/(Z^2 + C)"},
-    {"Lambda", 24, "Z = C * Z * (1 - Z)"},
-    {"Spiral Symmetry 2", 7, "Z = Z^2 - Cimag\r\nZreal = Abs(Zreal) - Creal"},
-    {"Barnsley 2", 28, "If (Zreal*Cimag + Zimag * Creal >= 0)\r\nZ = (Z - 1) * C; Else Z = (Z + 1) * C"},
+    {"Classic Mandlebrot", ZENPHRA_EQN_CLASSIC_MANDLEBROT, "Z = Z^2 + C"},
+    {"Pokorny", ZENPHRA_EQN_POKORNY, "Z = 1/(Z^2 + C)"},
+    {"Lambda", ZENPHRA_EQN_LAMBDA, "Z = C * Z * (1 - Z)"},
+    {"Spiral Symmetry 2", ZENPHRA_EQN_SPIRAL_SYMMETRY_2, "Z = Z^2 - Cimag\r\nZreal = Abs(Zreal) - Creal"},
+    {"Barnsley 2", ZENPHRA_EQN_BARNSLEY_2,
+     "If (Zreal*Cimag + Zimag * Creal >= 0)\r\nZ = (Z - 1) * C; Else Z = (Z + 1) * C"},
     {"Chebyshev", kChebyshevEquation, "Chebyshev approximation of order 3 to 9\r\nOrder = P3 (integer)"},
 }};
 
 constexpr std::array<RenderingEntry, kRenderingCount> kRenderings{{
-    {"Rings", 0, "P1 : Ring size (0.005 to 0.3)", false, false},
-    {"Spheres", 1, "P1 : Sphere size (0.01 to 1.0)", false, false},
-    {"Squares", 4, "P1 : Square size (0.02 to 0.3)", false, false},
-    {"Stalks", 11, "P1 : Stalk thickness (0.01 to 0.5)\r\nP2 : Stalk length (0.01 to 10000.0)", true, false},
-    {"Atan", 8, "P1 : Element size (0.3 to 32.0)", false, false},
-    {"Petals", 9, "P1 : Petal size (0.01 to 2.0)\r\nP2 : Petal Offset(0.0 to 0.2)", true, false},
-    {"Cones", 18, "P1 : Cone size (1.0 to 32.0)", false, false},
-    {"Angle Function 1", 12, "P1 : Element size (0.05 to 2.0)\r\nP2 : Angle multiplier (0.01 to 3.14)", true,
-     true},
+    {"Rings", ZENPHRA_REND_RINGS, "P1 : Ring size (0.005 to 0.3)", false, false},
+    {"Spheres", ZENPHRA_REND_SPHERES, "P1 : Sphere size (0.01 to 1.0)", false, false},
+    {"Squares", ZENPHRA_REND_SQUARES, "P1 : Square size (0.02 to 0.3)", false, false},
+    {"Stalks", ZENPHRA_REND_STALKS,
+     "P1 : Stalk thickness (0.01 to 0.5)\r\nP2 : Stalk length (0.01 to 10000.0)", true, false},
+    {"Atan", ZENPHRA_REND_ATAN, "P1 : Element size (0.3 to 32.0)", false, false},
+    {"Petals", ZENPHRA_REND_PETALS, "P1 : Petal size (0.01 to 2.0)\r\nP2 : Petal Offset(0.0 to 0.2)", true,
+     false},
+    {"Cones", ZENPHRA_REND_CONES, "P1 : Cone size (1.0 to 32.0)", false, false},
+    {"Angle Function 1", ZENPHRA_REND_ANGLE_FUNCTION_1,
+     "P1 : Element size (0.05 to 2.0)\r\nP2 : Angle multiplier (0.01 to 3.14)", true, true},
     {"Level Set", kLevelSetRendering, "No parameters", false, false},
 }};
 

@@ -8,13 +8,15 @@
 #include <cstdint>
 #include <span>
 
+#include "zenphra.h"
+
 namespace zenphra::app {
 
 inline constexpr int32_t kEquationCount = 6;
 inline constexpr int32_t kRenderingCount = 9;
 inline constexpr int32_t kFunctionCount = 25;
-inline constexpr int32_t kLevelSetRendering = 14;  // the one rendering without parameters
-inline constexpr int32_t kChebyshevEquation = 29;  // the one equation that uses P3
+inline constexpr int32_t kLevelSetRendering = ZENPHRA_REND_LEVEL_SET;  // the one without parameters
+inline constexpr int32_t kChebyshevEquation = ZENPHRA_EQN_CHEBYSHEV;   // the one equation that uses P3
 
 // Captions in list order.
 const QStringList& EquationCaptions();

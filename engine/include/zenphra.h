@@ -32,6 +32,85 @@ enum {
     ZENPHRA_ABORTED = -7
 };
 
+/* Equation codes (EqnType). In Julia mode the offset is added to the code: 124 is the Julia set of
+ * "Lambda". */
+enum {
+    ZENPHRA_EQN_CLASSIC_MANDLEBROT = 0,
+    ZENPHRA_EQN_POKORNY = 1,
+    ZENPHRA_EQN_SPIRAL_SYMMETRY_2 = 7,
+    ZENPHRA_EQN_LAMBDA = 24,
+    ZENPHRA_EQN_BARNSLEY_2 = 28,
+    ZENPHRA_EQN_CHEBYSHEV = 29,
+    ZENPHRA_JULIA_OFFSET = 100
+};
+
+/* Rendering codes (Rendering). */
+enum {
+    ZENPHRA_REND_RINGS = 0,
+    ZENPHRA_REND_SPHERES = 1,
+    ZENPHRA_REND_SQUARES = 4,
+    ZENPHRA_REND_ATAN = 8,
+    ZENPHRA_REND_PETALS = 9,
+    ZENPHRA_REND_STALKS = 11,
+    ZENPHRA_REND_ANGLE_FUNCTION_1 = 12,
+    ZENPHRA_REND_LEVEL_SET = 14,
+    ZENPHRA_REND_CONES = 18
+};
+
+/* The palette: the three arrays hold ZENPHRA_PALETTE_ENTRIES entries each. An image holds one index per
+ * pixel: 0 to 231 the colour ranges, then the fixed entries below. */
+enum {
+    ZENPHRA_RANGE_ENTRIES = 232,
+    ZENPHRA_MAX_ITER_ENTRY = 232,
+    ZENPHRA_BACKGROUND_ENTRY = 233,
+    ZENPHRA_NOT_PLOTTED_ENTRY = 234,
+    ZENPHRA_PALETTE_ENTRIES = 257
+};
+
+/* The display bitmap. A plotted or loaded image is shown reduced within 512 x 384 pixels, a thumbnail
+ * within 160 x 120: every step-th row and column of the image, step the smallest power of two that brings
+ * both sides within the limits. The shown width is then trimmed until a bitmap row (3 bytes a pixel,
+ * padded to whole 32-bit words) is a multiple of step bytes, where some width allows it; each shown side
+ * is at least 1. The program sizes its picture by the same rule, so the two always agree. */
+enum {
+    ZENPHRA_DISPLAY_MAX_WIDTH = 512,
+    ZENPHRA_DISPLAY_MAX_HEIGHT = 384,
+    ZENPHRA_THUMBNAIL_MAX_WIDTH = 160,
+    ZENPHRA_THUMBNAIL_MAX_HEIGHT = 120
+};
+
+typedef struct ZenphraDisplaySize {
+    int32_t step;   /* image pixels per shown pixel, each way */
+    int32_t width;  /* shown columns */
+    int32_t height; /* shown rows */
+    int32_t stride; /* bytes per bitmap row */
+} ZenphraDisplaySize;
+
+static inline int32_t ZenphraBitmapStride(int32_t width) { return (3 * width + 3) & ~3; }
+
+/* The shown size of an image of width x height pixels (both at least 1) within the limits. */
+static inline ZenphraDisplaySize ZenphraShownSize(int32_t width, int32_t height, int32_t maxWidth,
+                                                  int32_t maxHeight) {
+    ZenphraDisplaySize size;
+    int32_t trimmed;
+    size.step = 1;
+    size.width = width;
+    size.height = height;
+    while (size.width > maxWidth || size.height > maxHeight) {
+        size.step *= 2;
+        size.width = width / size.step;
+        size.height = height / size.step;
+    }
+    /* An image far wider than high (or the reverse) would otherwise be shown with no rows (or columns). */
+    if (size.width < 1) size.width = 1;
+    if (size.height < 1) size.height = 1;
+    trimmed = size.width;
+    while (trimmed >= 1 && ZenphraBitmapStride(trimmed) % size.step != 0) --trimmed;
+    if (trimmed >= 1) size.width = trimmed;
+    size.stride = ZenphraBitmapStride(size.width);
+    return size;
+}
+
 /* Plotting. */
 ZENPHRA_API int32_t InitPlot(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t VertRes,
                              int32_t MaxIters, int32_t ItersToSkip, int32_t NumRanges, int32_t Rendering,
@@ -59,11 +138,13 @@ ZENPHRA_API int32_t GetFractalTextLen(void);
 ZENPHRA_API int32_t GetImageSize(int32_t* width, int32_t* height);
 ZENPHRA_API int32_t GetThumbnail(const char* path);
 ZENPHRA_API int32_t SetThumbnailColors(void);
-ZENPHRA_API int32_t SetThumbnailColorRange(int32_t start, int32_t count, int32_t startColor, int32_t endColor);
+ZENPHRA_API int32_t SetThumbnailColorRange(int32_t start, int32_t count, int32_t startColor,
+                                           int32_t endColor);
 ZENPHRA_API int32_t SetThumbnailColorPointers(uint8_t* red, uint8_t* green, uint8_t* blue);
 
 /* Platform services. A bitmap is 24 bits per pixel, top-down, bytes blue, green, red, rows of `stride`
- * bytes. GetBitmapInfo returns 1 and fills the four values for a live handle, 0 for a stale or unknown one. */
+ * bytes. GetBitmapInfo returns 1 and fills the four values for a live handle, 0 for a stale or unknown one.
+ */
 ZENPHRA_API int32_t GetBitmapInfo(int32_t handle, int32_t* width, int32_t* height, int32_t* stride,
                                   uint8_t** bits);
 /* The poll answers non-zero when Escape is down or was pressed since the previous poll. It is asked before

@@ -1,3 +1,4 @@
+#include <QSize>
 #include <array>
 
 #include "app/colormaps/palette_colors.h"
@@ -5,37 +6,43 @@
 #include "app/common/list_tables.h"
 #include "app/common/param_snapshot.h"
 #include "app/explorer/display_factor.h"
+#include "app/explorer/plot_call.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {
 namespace {
 
-TEST(DisplayFactorTest, FactorIsTheLibrarysStepAndTheShownSizeIsRounded) {
+// The picture the window sizes for an image is exactly the display bitmap the library makes for it.
+TEST_F(EngineTest, ThePictureIsTheLibrarysDisplayBitmap) {
     struct Case {
         int32_t horRes, vertRes, factor, width, height;
     };
     const std::array<Case, 7> cases{{
         {160, 120, 1, 160, 120},
-        {512, 384, 1, 512, 384},
         {1000, 750, 2, 500, 375},
         {1600, 1200, 4, 400, 300},
         {2000, 1500, 4, 500, 375},
-        // 2051 / 4 = 512.75 shows as 513: rounding in the test would give factor 8 and a quarter image.
-        {2051, 1538, 4, 513, 384},
-        {16384, 1, 32, 512, 1},  // never shown less than one pixel high
+        {1366, 768, 4, 341, 192},   // 341.5 columns: a bitmap row of 341 pixels is a whole number of steps
+        {2051, 1000, 4, 512, 250},  // 512.75 columns: the last, partial one is not shown
+        {4096, 32, 8, 512, 4},
     }};
     for (const Case& c : cases) {
         const DisplayFactor shown = ComputeDisplayFactor(c.horRes, c.vertRes);
         EXPECT_EQ(shown.ImageFactor, c.factor) << c.horRes << "x" << c.vertRes;
         EXPECT_EQ(shown.PicWidth, c.width) << c.horRes << "x" << c.vertRes;
         EXPECT_EQ(shown.PicHeight, c.height) << c.horRes << "x" << c.vertRes;
-    }
-}
 
-TEST(DisplayFactorTest, ShownSizeRoundsHalvesToEven) {
-    EXPECT_EQ(ComputeDisplayFactor(1026, 6).PicWidth, 256);  // 256.5
-    EXPECT_EQ(ComputeDisplayFactor(1030, 6).PicWidth, 258);  // 257.5
-    EXPECT_EQ(ComputeDisplayFactor(1034, 6).PicWidth, 258);  // 258.5
+        FractalParams params;
+        params.HorRes = c.horRes;
+        params.VertRes = c.vertRes;
+        const int32_t bitmap = InitPlotWith(params, 0, shown.ImageFactor);
+        int32_t width = 0, height = 0, stride = 0;
+        uint8_t* bits = nullptr;
+        ASSERT_EQ(Engine().GetBitmapInfo(bitmap, &width, &height, &stride, &bits), 1);
+        EXPECT_EQ(QSize(width, height), QSize(shown.PicWidth, shown.PicHeight))
+            << c.horRes << "x" << c.vertRes;
+    }
+    Engine().DllCleanup();
 }
 
 PaletteArrays RampPalette(int32_t offset) {
