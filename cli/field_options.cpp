@@ -12,16 +12,13 @@
 #include "app/common/messages.h"
 #include "app/common/text_lines.h"
 #include "app/common/valid_num.h"
+#include "app/explorer/panel_rules.h"
 #include "cli/list_names.h"
 
 namespace zenphra::cli {
 namespace {
 
 using app::FractalParams;
-
-// Where the parameter panel starts a rendering's parameters and the order of Chebyshev.
-constexpr double kPanelStartValue = 0.1;
-constexpr double kChebyshevStartOrder = 5.0;
 
 // What a setting works on: the image, and the names of all settings given, so that choosing a rendering
 // leaves alone the parameters that have settings of their own.
@@ -86,12 +83,31 @@ Apply FunctionChoice(int32_t FractalParams::*field) {
     };
 }
 
+// The option that sets a parameter a choice starts.
+QString OptionOf(app::PanelField field) {
+    switch (field) {
+        case app::PanelField::kP1:
+            return QStringLiteral("p1");
+        case app::PanelField::kP2:
+            return QStringLiteral("p2");
+        default:
+            return QStringLiteral("p3");
+    }
+}
+
+// A newly chosen equation or rendering starts its parameters as the explorer's panel does, except those
+// given on the command line.
+void StartParameters(const std::vector<app::FieldStart>& starts, Target& target) {
+    for (const app::FieldStart& start : starts) {
+        if (!target.given.contains(OptionOf(start.field))) app::StoreStart(start, target.setup.params);
+    }
+}
+
 bool SetEquation(const FieldSetting& setting, Target& target) {
     const std::optional<int32_t> code = FindEquation(setting.value);
     if (!code) return Refuse(setting, QStringLiteral("an equation; choose one of ") + EquationChoices());
     FractalParams& params = target.setup.params;
-    const bool chebyshevChosen = *code == app::kChebyshevEquation && params.BaseEquation() != *code;
-    if (chebyshevChosen && !target.given.contains(QStringLiteral("p3"))) params.Parm3 = kChebyshevStartOrder;
+    if (*code != params.BaseEquation()) StartParameters(app::EquationStarts(*code), target);
     params.EqnType = static_cast<int16_t>(*code + (params.JuliaMode() ? app::kJuliaOffset : 0));
     return true;
 }
@@ -115,13 +131,10 @@ bool SetRendering(const FieldSetting& setting, Target& target) {
     if (!code) return Refuse(setting, QStringLiteral("a rendering; choose one of ") + RenderingChoices());
     FractalParams& params = target.setup.params;
     if (*code != params.Rendering) {
-        const auto start = [&target](const char* name, auto& field, auto value, bool used) {
-            if (used && !target.given.contains(QLatin1String(name))) field = value;
-        };
-        start("p1", params.Parm1, kPanelStartValue, *code != app::kLevelSetRendering);
-        start("p2", params.Parm2, kPanelStartValue, app::UsesP2(*code));
-        start("func1", params.Func1, 0, app::UsesFunc1(*code));
-        start("func2", params.Func2, 0, app::UsesFunc2(*code));
+        StartParameters(app::RenderingStarts(*code), target);
+        const app::PanelShown shown = app::ShownFields(params.BaseEquation(), *code, params.JuliaMode());
+        if (shown.Func1 && !target.given.contains(QStringLiteral("func1"))) params.Func1 = 0;
+        if (shown.Func2 && !target.given.contains(QStringLiteral("func2"))) params.Func2 = 0;
     }
     params.Rendering = *code;
     return true;

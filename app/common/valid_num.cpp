@@ -6,17 +6,12 @@
 #include <cmath>
 
 #include "app/common/engine_api.h"
-#include "app/common/messages.h"
 #include "app/common/text_lines.h"
 
 namespace zenphra::app {
 namespace {
 
 bool IsDigitKey(int keyCode) { return keyCode >= '0' && keyCode <= '9'; }
-
-void ShowInvalidValue(const QString& fieldName) {
-    ShowMessage(QStringLiteral("The value for ") + fieldName + QStringLiteral(" is invalid."));
-}
 
 }  // namespace
 
@@ -60,22 +55,15 @@ int ValidUnsignedKey(int keyCode, const QString& text) {
     return ValidIntKey(keyCode, text);
 }
 
-bool ValidChars(const QString& text, const QString& allowed, const QString& fieldName) {
+bool ValidChars(const QString& text, const QString& allowed) {
     bool valid =
         !text.isEmpty() && text.count(QLatin1Char('.')) <= 1 && text.lastIndexOf(QLatin1Char('-')) <= 0;
     for (const QChar c : text) valid = valid && allowed.contains(c);
-    if (!valid) ShowInvalidValue(fieldName);
     return valid;
 }
 
-bool StoreWholeNumber(const QString& text, const QString& fieldName, int32_t& field) {
-    const std::optional<int32_t> value = ParseInt32(text);
-    if (!value) {
-        ShowInvalidValue(fieldName);
-        return false;
-    }
-    field = *value;
-    return true;
+QString InvalidValueMessage(const QString& fieldName) {
+    return QStringLiteral("The value for ") + fieldName + QStringLiteral(" is invalid.");
 }
 
 }  // namespace zenphra::app

@@ -32,11 +32,10 @@ int ValidSignedKey(int keyCode, const QString& text);
 int ValidUnsignedKey(int keyCode, const QString& text);
 
 // True when the text is not empty, holds only `allowed` characters, has a minus sign only in first
-// place and at most one point. Otherwise shows "The value for <fieldName> is invalid." and returns false.
-bool ValidChars(const QString& text, const QString& allowed, const QString& fieldName);
+// place and at most one point.
+bool ValidChars(const QString& text, const QString& allowed);
 
-// Stores the whole number in `field`. A text that is not a 32-bit whole number (too large, say) shows
-// "The value for <fieldName> is invalid.", leaves the field as it was and returns false.
-bool StoreWholeNumber(const QString& text, const QString& fieldName, int32_t& field);
+// "The value for <fieldName> is invalid.": what a panel field that fails its check says.
+QString InvalidValueMessage(const QString& fieldName);
 
 }  // namespace zenphra::app

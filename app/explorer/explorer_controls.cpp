@@ -92,6 +92,8 @@ QGroupBox* BuildPanel(ExplorerControls& ui, QWidget* window) {
     ui.lblP2 = Named(Label("P2 :", frame), "lblP2");
     ui.lblP3 = Named(Label("P3 :", frame), "lblP3");
     ui.cmdDefCoords = Button("cmdDefCoords", "Set Default &Coordinates", frame);
+    ui.fields = {ui.txtCx,       ui.txtCy,     ui.txtAngle,  ui.txtMagnify, ui.txtLimitValue, ui.txtMaxIter,
+                 ui.txtSkipIter, ui.txtJuliaX, ui.txtJuliaY, ui.txtP1,      ui.txtP2,         ui.txtP3};
 
     auto* grid = new QGridLayout(frame);
     AddRow(grid, 0, 0, Label("Equation :", frame), ui.cboEqn);
@@ -234,6 +236,13 @@ QWidget* BuildCommands(ExplorerControls& ui, QWidget* window) {
 }
 
 }  // namespace
+
+std::optional<PanelField> ExplorerControls::FieldOf(const QWidget* widget) const {
+    for (size_t index = 0; index < fields.size(); ++index) {
+        if (fields[index] == widget) return static_cast<PanelField>(index);
+    }
+    return std::nullopt;
+}
 
 ExplorerControls BuildExplorerControls(QWidget* window) {
     ExplorerControls ui;

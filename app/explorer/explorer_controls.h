@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <array>
+#include <optional>
 
+#include "app/explorer/panel_rules.h"
 #include "app/explorer/picture_box.h"
 #include "app/shell/filtered_field.h"
 
@@ -85,6 +88,12 @@ struct ExplorerControls {
     QPushButton* cmdModColors = nullptr;
     QPushButton* cmdTutorial = nullptr;
     QPushButton* cmdExit = nullptr;
+
+    // The panel's text fields by the rules' names for them.
+    std::array<FilteredField*, kPanelFieldCount> fields{};
+    FilteredField* Field(PanelField field) const { return fields[static_cast<size_t>(field)]; }
+    // Which panel field a widget is, if it is one.
+    std::optional<PanelField> FieldOf(const QWidget* widget) const;
 };
 
 // Creates every control inside `window` and lays them out. The lists are filled; nothing is selected

@@ -25,33 +25,31 @@ void ExplorerWindow::ConnectOptions() {
 }
 
 void ExplorerWindow::ResolutionChosen(int32_t horRes, int32_t vertRes) {
-    params_.HorRes = horRes;
-    params_.VertRes = vertRes;
-    shown_ = ComputeDisplayFactor(horRes, vertRes);
+    session_.SetSize(horRes, vertRes);
     SizePicture();
-    if (startY_ == 0 && !resDialogActive_) ui_.pic->ClearPicture();
-    if (!loading_) ForgetImage();
+    if (session_.StartY == 0 && !session_.flags.ResDialogActive) ui_.pic->ClearPicture();
+    if (!session_.flags.Loading) ForgetImage();
 }
 
 void ExplorerWindow::CustomChosen() {
-    if (loading_) return;
-    ResolutionDialog dialog(params_.CustomHres, params_.CustomVres, this);
+    WindowFlags& flags = session_.flags;
+    if (flags.Loading) return;
+    FractalParams& params = session_.params;
+    ResolutionDialog dialog(params.CustomHres, params.CustomVres, this);
     if (dialog.exec() != QDialog::Accepted) {
         // Back to the option of the current size, keeping the image; the custom option never stays.
-        loading_ = true;
-        resDialogActive_ = true;
-        SelectResolutionOf(params_.HorRes, params_.VertRes);
-        loading_ = false;
-        resDialogActive_ = false;
+        flags.Loading = true;
+        flags.ResDialogActive = true;
+        SelectResolutionOf(params.HorRes, params.VertRes);
+        flags.Loading = false;
+        flags.ResDialogActive = false;
         OptionGroup::Clear(ui_.optCustom);
         return;
     }
     const CustomResolution& chosen = *dialog.Chosen();
-    params_.HorRes = chosen.HorRes;
-    params_.VertRes = chosen.VertRes;
-    params_.CustomHres = chosen.CustomHres;
-    params_.CustomVres = chosen.CustomVres;
-    shown_ = ComputeDisplayFactor(chosen.HorRes, chosen.VertRes);
+    session_.SetSize(chosen.HorRes, chosen.VertRes);
+    params.CustomHres = chosen.CustomHres;
+    params.CustomVres = chosen.CustomVres;
     SizePicture();
     ui_.pic->ClearPicture();
     ForgetImage();
@@ -66,31 +64,26 @@ void ExplorerWindow::SelectResolutionOf(int32_t horRes, int32_t vertRes) {
 
 // The picture area with its border, centred on the image area's fixed centre.
 void ExplorerWindow::SizePicture() {
-    const QSize size(shown_.PicWidth + 2 * kPictureBorder, shown_.PicHeight + 2 * kPictureBorder);
+    const DisplayFactor& shown = session_.shown;
+    const QSize size(shown.PicWidth + 2 * kPictureBorder, shown.PicHeight + 2 * kPictureBorder);
     ui_.pic->setGeometry(QRect(kImageAreaCenter - QPoint(size.width() / 2, size.height() / 2), size));
 }
 
 // After a change of size the old image can no longer be saved, zoomed or re-coloured: the library's
 // bitmap belongs to the old size.
 void ExplorerWindow::ForgetImage() {
-    ui_.cmdSaveImage->setEnabled(false);
-    ui_.cmdZoom->setEnabled(false);
-    startY_ = 0;
-    imagePresent_ = false;
-    bitmap_ = 0;
+    session_.ForgetImage();
+    ApplyControlStates();
     ui_.pic->ClearPicture();
     ui_.lblY->setText(QStringLiteral("0"));
 }
 
 void ExplorerWindow::RangesChosen(int32_t numRanges) {
-    if (loading_) return;
-    params_.NumRanges = numRanges;
-    ApplyColormap(colors_, numRanges);
-    // The ranges decide which palette index a pixel gets, so rows plotted before cannot be continued.
-    startY_ = 0;
-    if (!imagePresent_) return;
-    if (const int32_t bitmap = Engine().SetFractalColors(); bitmap > 0) bitmap_ = bitmap;
-    ui_.pic->ShowBitmap(bitmap_, QSize(shown_.PicWidth, shown_.PicHeight));
+    if (session_.flags.Loading) return;
+    session_.SetRanges(numRanges);
+    if (!session_.ImagePresent) return;
+    if (const int32_t bitmap = Engine().SetFractalColors(); bitmap > 0) session_.Bitmap = bitmap;
+    ui_.pic->ShowBitmap(session_.Bitmap);
 }
 
 }  // namespace zenphra::app

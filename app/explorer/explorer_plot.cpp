@@ -1,92 +1,85 @@
-// The plot command: the panel is read and the image plotted row by row, the picture following every
-// row, with Pause and Escape stopping the run so that a later Plot can resume it.
-#include <QCoreApplication>
-
+// The plot command: the panel is read and the image handed to the plot runner, whose frames the picture
+// and the row label follow; Pause and Escape stop the run so that a later Plot can resume it.
 #include "app/common/engine_api.h"
-#include "app/explorer/escape_watch.h"
 #include "app/explorer/explorer_window.h"
-#include "app/explorer/plot_call.h"
 #include "app/imagefiles/err_check.h"
 
 namespace zenphra::app {
 
-void ExplorerWindow::Plot() {
-    if (!CommitFocusedField()) return;
-    // A stopped image resumes where it stopped unless something that shapes it has changed since.
-    if (startY_ == 0) {
-        if (!ValidateParams()) return;
-        ReadPanel();
-        snapshots_.Swap();
-        snapshots_.SaveShown(params_, palette_);
-        ShowParams();
-        shown_ = ComputeDisplayFactor(params_.HorRes, params_.VertRes);
-        SizePicture();
-        ui_.pic->ClearPicture();
-    }
-    plotting_ = true;
-    EnableControls(false);
-    ui_.cmdPause->setFocus();
-    escape_->Reset();
-
-    const int32_t result = InitPlotWith(params_, startY_, shown_.ImageFactor);
-    if (result > 0) bitmap_ = result;
-    if (ErrCheck(result, QString())) {
-        engineHoldsImage_ = false;  // the library has released the old image too
-        ForgetImage();
-    } else {
-        engineHoldsImage_ = true;
-        imagePresent_ = true;
-        PlotRows();
-    }
-    plotting_ = false;
-    loading_ = false;
-    EnableControls(true);
+void ExplorerWindow::ConnectRunner() {
+    connect(&runner_, &PlotRunner::Initialised, this, [this](int32_t result) {
+        initResult_ = result;
+        session_.RunInitialised(result);
+    });
+    connect(&runner_, &PlotRunner::FrameReady, this, &ExplorerWindow::ShowFrame);
+    connect(&runner_, &PlotRunner::Finished, this, &ExplorerWindow::RunFinished);
 }
 
-void ExplorerWindow::PlotRows() {
-    const QSize shownSize(shown_.PicWidth, shown_.PicHeight);
-    for (int32_t row = startY_; row < params_.VertRes; ++row) {
-        const int32_t result = Engine().PlotFractal(row);
-        if (result == ZENPHRA_ABORTED) {
-            startY_ = row;
+void ExplorerWindow::Plot() {
+    if (!CommitFocusedField()) return;
+    switch (session_.PlotKind()) {
+        case PlotStart::kNothing:
             return;
-        }
-        if (result > 0) bitmap_ = result;
-        ui_.pic->ShowBitmap(bitmap_, shownSize);
-        if (row < params_.VertRes - 1) {
-            ui_.lblY->setText(QString::number(row));
-        } else {
-            ui_.lblY->setText(QStringLiteral("Done"));
-            startY_ = 0;
-        }
-        emit RowPlotted(row);
-        QCoreApplication::processEvents();
-        if (!plotting_) {  // paused
-            startY_ = row;
-            return;
-        }
+        case PlotStart::kResume:
+            break;
+        case PlotStart::kReadPanel:
+            if (!ValidateParams()) return;
+            ReadPanel(PanelTextsNow(), session_.Shown(), session_.JuliaMode, session_.params);
+            session_.TakePlotSnapshots();
+            ShowParams();
+            if (session_.StartY == 0) {
+                session_.SetSize(session_.params.HorRes, session_.params.VertRes);
+                SizePicture();
+                ui_.pic->ClearPicture();
+            }
+            break;
     }
+    session_.RunStarting();
+    ApplyControlStates();
+    ui_.cmdPause->setFocus();
+    runner_.Start({session_.params, session_.StartY, session_.shown.ImageFactor});
+}
+
+void ExplorerWindow::ShowFrame() {
+    const PlotRunner::Frame frame = runner_.TakeFrame();
+    if (frame.row < 0) return;
+    ui_.pic->ShowPicture(frame.picture);
+    const bool lastRow = frame.row == session_.params.VertRes - 1;
+    ui_.lblY->setText(lastRow ? QStringLiteral("Done") : QString::number(frame.row));
+}
+
+void ExplorerWindow::RunFinished(RunEnd end, int32_t stopRow) {
+    session_.RunEnded(end, stopRow);
+    if (end == RunEnd::kInitFailed) ForgetImage();
+    ApplyControlStates();
+    if (end == RunEnd::kInitFailed) ErrCheck(initResult_, QString());
+    emit RunEnded();
 }
 
 void ExplorerWindow::Pause() {
-    plotting_ = false;
-    loading_ = true;
-    ui_.cmdTutorial->setEnabled(true);
+    session_.PauseRequested();
+    runner_.Pause();
+    ApplyControlStates();
 }
 
-void ExplorerWindow::EnableControls(bool idle) {
-    for (QWidget* control : {static_cast<QWidget*>(ui_.cmdPlot), static_cast<QWidget*>(ui_.cmdLoadImage),
-                             static_cast<QWidget*>(ui_.cmdLoadParam), static_cast<QWidget*>(ui_.cmdDefColors),
-                             static_cast<QWidget*>(ui_.cmdModColors), static_cast<QWidget*>(ui_.cmdSwCancel),
-                             static_cast<QWidget*>(ui_.cmdUndo), static_cast<QWidget*>(ui_.framCoords),
-                             static_cast<QWidget*>(ui_.framRes), static_cast<QWidget*>(ui_.framNumRanges)}) {
-        control->setEnabled(idle);
-    }
-    for (QPushButton* command : {ui_.cmdSaveImage, ui_.cmdSaveParam, ui_.cmdZoom, ui_.cmdSwitch}) {
-        command->setEnabled(idle && imagePresent_);
-    }
-    ui_.cmdPause->setEnabled(plotting_);
-    ui_.cmdTutorial->setEnabled(!plotting_);
+void ExplorerWindow::EscapePressed() {
+    if (session_.RunActive) runner_.Escape();
+}
+
+void ExplorerWindow::ApplyControlStates() {
+    const ControlStates states = session_.Controls();
+    const std::pair<QWidget*, bool> controls[] = {
+        {ui_.cmdPlot, states.Plot},           {ui_.cmdLoadImage, states.LoadImage},
+        {ui_.cmdLoadParam, states.LoadParam}, {ui_.cmdDefColors, states.DefColors},
+        {ui_.cmdModColors, states.ModColors}, {ui_.cmdUndo, states.Undo},
+        {ui_.cmdSaveImage, states.SaveImage}, {ui_.cmdSaveParam, states.SaveParam},
+        {ui_.cmdZoom, states.Zoom},           {ui_.cmdSwitch, states.Switch},
+        {ui_.cmdSwCancel, states.SwCancel},   {ui_.framCoords, states.Panel},
+        {ui_.framRes, states.Resolutions},    {ui_.framNumRanges, states.Ranges},
+        {ui_.cmdPause, states.Pause},         {ui_.cmdTutorial, states.Tutorial},
+        {ui_.cmdExit, states.Exit},
+    };
+    for (const auto& [control, enabled] : controls) control->setEnabled(enabled);
 }
 
 }  // namespace zenphra::app

@@ -10,6 +10,7 @@
 #include "app/common/messages.h"
 #include "app/explorer/escape_watch.h"
 #include "app/explorer/option_group.h"
+#include "app/shell/enter_key.h"
 #include "app/shell/explorer_settings.h"
 #include "app/shell/form_position.h"
 
@@ -30,8 +31,9 @@ PaletteArrays& ProgramPalette() {
 // The steps keep their order: the lists before the saved parameters, the picture's size before the
 // panel shows them, the palette handed to the library before its ranges are filled, and the snapshots
 // last, so that both hold the parameters the window came up with.
-ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), palette_(ProgramPalette()) {
+ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(ProgramPalette()) {
     setObjectName(kExplorerSection);
+    InstallEnterClicksButtons();
     store_.SetCompany(QStringLiteral("Quorvex_Talmy Fractals Lite"));
     store_.SetAppName(QStringLiteral("Zenphra"));
     const double dpiX = screen()->logicalDotsPerInchX();
@@ -41,6 +43,7 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), palette_(Pr
     ConnectPanel();
     ConnectOptions();
     ConnectCommands();
+    ConnectRunner();
     SelectListPosition(ui_.cboEqn, 0);
 
     twipsPerPixelX_ = kTwipsPerInch / dpiX;
@@ -49,23 +52,25 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), palette_(Pr
     setFixedSize(kExplorerWidth, sizeHint().height());
     LoadSettings();
 
-    shown_ = ComputeDisplayFactor(params_.HorRes, params_.VertRes);
+    FractalParams& params = session_.params;
+    session_.SetSize(params.HorRes, params.VertRes);
     SizePicture();
     OptionGroup::Clear(ui_.optCustom);
-    SelectResolutionOf(params_.HorRes, params_.VertRes);
-    if (!IsListedWidth(params_.HorRes)) {
-        params_.CustomHres = QString::number(params_.HorRes);
-        params_.CustomVres = QString::number(params_.VertRes);
+    SelectResolutionOf(params.HorRes, params.VertRes);
+    if (!IsListedWidth(params.HorRes)) {
+        params.CustomHres = QString::number(params.HorRes);
+        params.CustomVres = QString::number(params.VertRes);
     }
     ShowParams();
     SetBandingLabel();
 
-    Engine().SetColorPointers(palette_.PalRed.data(), palette_.PalGrn.data(), palette_.PalBlu.data());
-    ApplyColormap(colors_, params_.NumRanges);
-    EnableControls(true);
-    escape_ = new EscapeWatch(this);
-    snapshots_.SavePrevious(params_, palette_);
-    snapshots_.SaveShown(params_, palette_);
+    PaletteArrays& palette = session_.palette;
+    Engine().SetColorPointers(palette.PalRed.data(), palette.PalGrn.data(), palette.PalBlu.data());
+    ApplyColormap(session_.colors, params.NumRanges);
+    ApplyControlStates();
+    new EscapeWatch(this, [this] { EscapePressed(); });
+    session_.snapshots.SavePrevious(params, palette);
+    session_.snapshots.SaveShown(params, palette);
 }
 
 void ExplorerWindow::ConnectCommands() {
@@ -76,23 +81,23 @@ void ExplorerWindow::ConnectCommands() {
 
 void ExplorerWindow::LoadSettings() {
     const std::optional<ExplorerSettings> saved = LoadExplorerSettings(store_);
-    params_ = saved ? saved->params : FractalParams{};
-    usingHLS_ = saved && saved->UsingHLS;
+    session_.params = saved ? saved->params : FractalParams{};
+    session_.UsingHLS = saved && saved->UsingHLS;
 }
 
 void ExplorerWindow::SetBandingLabel() {
-    ui_.lblBanding->setText(params_.Banding != 0 ? QStringLiteral("Banding :  ON")
-                                                 : QStringLiteral("Banding :  OFF"));
+    ui_.lblBanding->setText(session_.params.Banding != 0 ? QStringLiteral("Banding :  ON")
+                                                         : QStringLiteral("Banding :  OFF"));
 }
 
 void ExplorerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!firstPaint_) return;
-    firstPaint_ = false;
+    if (!session_.flags.FirstPaint) return;
+    session_.flags.FirstPaint = false;
     // Pixels not yet plotted show in the picture area's own background colour.
     const QColor background = ui_.pic->BackgroundColor();
     SetPaletteColor(
-        palette_, kNotPlottedEntry,
+        session_.palette, kNotPlottedEntry,
         PackColor(static_cast<uint8_t>(background.red()), static_cast<uint8_t>(background.green()),
                   static_cast<uint8_t>(background.blue())));
     ui_.cmdLoadImage->setFocus();
@@ -102,7 +107,7 @@ void ExplorerWindow::showEvent(QShowEvent* event) {
 }
 
 void ExplorerWindow::closeEvent(QCloseEvent* event) {
-    if (plotting_) {
+    if (session_.flags.Plotting) {
         ShowMessage(
             QStringLiteral("The program cannot exit while plotting.\r\nClick the Pause button before "
                            "exiting."));
@@ -114,6 +119,11 @@ void ExplorerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ExplorerWindow::ShutDown() {
+    // A paused run may still be finishing its row: it is stopped inside the row, and what it reported
+    // is taken in before the library is released.
+    runner_.Escape();
+    runner_.Wait();
+    QCoreApplication::sendPostedEvents(&runner_);
     CommitFocusedField();  // an edit not yet stored is kept, as when the focus moves on
     const QRect frame = frameGeometry();
     const FormPosition position{static_cast<float>(frame.x() * twipsPerPixelX_),
@@ -121,8 +131,8 @@ void ExplorerWindow::ShutDown() {
                                 static_cast<float>(frame.width() * twipsPerPixelX_),
                                 static_cast<float>(frame.height() * twipsPerPixelY_)};
     SaveFormPosition(store_, objectName(), position, largeFonts_);
-    SaveExplorerSettings(store_, ExplorerSettings{params_, usingHLS_});
-    if (engineHoldsImage_) Engine().DllCleanup();
+    SaveExplorerSettings(store_, ExplorerSettings{session_.params, session_.UsingHLS});
+    if (session_.EngineHoldsImage) Engine().DllCleanup();
 }
 
 }  // namespace zenphra::app

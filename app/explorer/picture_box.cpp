@@ -1,7 +1,6 @@
 #include "app/explorer/picture_box.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "app/common/engine_api.h"
 
@@ -14,28 +13,24 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
 }
 
-void PictureBox::ShowBitmap(int32_t handle, QSize shown) {
+void PictureBox::ShowBitmap(int32_t handle) {
     int32_t width = 0;
     int32_t height = 0;
     int32_t stride = 0;
     uint8_t* bits = nullptr;
     if (handle <= 0 || Engine().GetBitmapInfo(handle, &width, &height, &stride, &bits) == 0) return;
-    if (picture_.size() != shown) {
-        picture_ = QImage(shown, QImage::Format_RGB32);
-        picture_.fill(BackgroundColor());
-    }
-    // The library keeps writing into its bits; drawing them into the picture is the copy.
-    const QImage bitmap(bits, width, height, stride, QImage::Format_BGR888);
-    QPainter painter(&picture_);
-    painter.drawImage(QPoint(0, 0), bitmap,
-                      QRect(0, 0, std::min(width, shown.width()), std::min(height, shown.height())));
-    painter.end();
-    repaint();
+    ShowPicture(
+        QImage(bits, width, height, stride, QImage::Format_BGR888).convertToFormat(QImage::Format_RGB32));
+}
+
+void PictureBox::ShowPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
 }
 
 void PictureBox::ClearPicture() {
     picture_ = QImage();
-    repaint();
+    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

@@ -16,9 +16,12 @@ class PictureBox : public QFrame {
   public:
     explicit PictureBox(QWidget* parent);
 
-    // Copies the library's display bitmap into the picture, clipped to the bitmap's real size and to the
-    // shown size, and repaints at once. A stale handle draws nothing.
-    void ShowBitmap(int32_t handle, QSize shown);
+    // Copies the library's display bitmap into the picture; a stale handle draws nothing. Only while no
+    // plot runs: the runner's frames are the picture then.
+    void ShowBitmap(int32_t handle);
+
+    // Shows a frame of the plot runner. The picture is repainted with the next screen update.
+    void ShowPicture(const QImage& picture);
 
     // Removes the picture; only the background shows.
     void ClearPicture();

@@ -1,7 +1,10 @@
 #include "app/shell/filtered_field.h"
 
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 #include <utility>
 
@@ -24,9 +27,21 @@ int TypedCode(const QKeyEvent& event) {
 FilteredField::FilteredField(const QString& objectName, KeyFilter filter, QWidget* parent)
     : QLineEdit(parent), filter_(std::move(filter)) {
     setObjectName(objectName);
+    // Only keys type into a number field: nothing is pasted, dropped or composed by an input method.
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
+
+void FilteredField::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button would paste the selection.
+    if (event->button() == Qt::MiddleButton) return;
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilteredField::dropEvent(QDropEvent* event) { event->ignore(); }
+
+void FilteredField::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
 
 void FilteredField::ShowText(const QString& text) {
     setText(text);

@@ -1,4 +1,7 @@
 // The parameter panel: what each choice shows, what the fields accept, and the checks before a plot.
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QTest>
 
 #include "tests/gui/gui_test_support.h"
@@ -9,7 +12,10 @@ class ExplorerPanelTest : public ExplorerTestCase {
     Q_OBJECT
 
   private:
-    void ClickPlot() const { Button("cmdPlot")->click(); }
+    void ClickPlot() const {
+        Button("cmdPlot")->click();
+        WaitUntilIdle();
+    }
 
   private slots:
     void emptyAndMalformedFieldsStopThePlotWithTheirMessage_data() {
@@ -42,7 +48,7 @@ class ExplorerPanelTest : public ExplorerTestCase {
         ClickPlot();
         QCOMPARE(messages.texts(), QStringList{message});
         QCOMPARE(messages.messages().first().icon, MessageIcon::kExclamation);
-        QVERIFY(!window_->ImagePresent());
+        QVERIFY(!window_->Session().ImagePresent);
         QCOMPARE(Field(field.toLatin1().constData())->text(), text);
     }
 
@@ -70,12 +76,36 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QCOMPARE(Field("txtP3")->text(), QString());
     }
 
+    void numberFieldsTakeOnlyWhatTheirKeysType() {
+        QLineEdit* field = Field("txtCx");
+        field->setFocus();
+        QMimeData letters;
+        letters.setText(QStringLiteral("abc"));
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &letters, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(field, &drop);
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("x1"));
+        QCoreApplication::sendEvent(field, &composed);
+        QCOMPARE(field->text(), QStringLiteral("-0.50000000000000000000"));
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClicks(field, QStringLiteral("x1"));
+        QCOMPARE(field->text(), QStringLiteral("-0.500000000000000000001"));
+    }
+
+    void enterClicksTheFocusedButtonAsSpaceDoes() {
+        Button("cmdDefCoords")->setFocus();
+        QTest::keyClick(Button("cmdDefCoords"), Qt::Key_Return);
+        WaitUntilIdle();
+        QCOMPARE(Text("lblY"), QStringLiteral("Done"));
+        QCOMPARE(window_->Session().params.PrevRealCenter, 0.0);
+    }
+
     void enterMovesOnAndTheNextFieldIsSelectedForTyping() {
         TypeInto(Field("txtCx"), QStringLiteral("0.3"));
         QTest::keyClick(Field("txtCx"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), Field("txtCy"));
         QVERIFY(Field("txtCy")->hasSelectedText());
-        QCOMPARE(window_->Params().PrevRealCenter, 0.3);
+        QCOMPARE(window_->Session().params.PrevRealCenter, 0.3);
         QTest::keyClicks(Field("txtCy"), QStringLiteral("0.4"));
         QCOMPARE(Field("txtCy")->text(), QStringLiteral("0.4"));
     }
@@ -85,21 +115,21 @@ class ExplorerPanelTest : public ExplorerTestCase {
         TypeInto(Field("txtMaxIter"), QStringLiteral("99999999999"));
         QTest::keyClick(Field("txtMaxIter"), Qt::Key_Tab);
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("The value for Max. Iters is invalid.")});
-        QCOMPARE(window_->Params().MaxIters, 100);
+        QCOMPARE(window_->Session().params.MaxIters, 100);
 
         // Started by its accelerator, Plot stores the field it leaves first, and stops on its message.
         TypeInto(Field("txtSkipIter"), QStringLiteral("99999999999"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(messages.texts().size(), 2);
         QCOMPARE(messages.texts().last(), QStringLiteral("The value for Skip Iters is invalid."));
-        QVERIFY(!window_->ImagePresent());
+        QVERIFY(!window_->Session().ImagePresent);
     }
 
     void plotByAcceleratorKeepsTheEditInProgress() {
         TypeInto(Field("txtCx"), QStringLiteral("0.25"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(Text("lblY"), QStringLiteral("Done"));
-        QCOMPARE(window_->Params().PrevRealCenter, 0.25);
+        QCOMPARE(window_->Session().params.PrevRealCenter, 0.25);
         QCOMPARE(Field("txtCx")->text(), QStringLiteral("0.25000000000000000000"));
     }
 
@@ -123,16 +153,16 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QCOMPARE(List("cboFunc1")->currentText(), QStringLiteral("ident"));
         Choose(List("cboFunc1"), QStringLiteral("sin"));
         Choose(List("cboFunc2"), QStringLiteral("conj"));
-        QCOMPARE(window_->Params().Func1, 4);
+        QCOMPARE(window_->Session().params.Func1, 4);
 
         // Functions a rendering does not use are passed as 0.
         Choose(List("cboRender"), QStringLiteral("Rings"));
         QVERIFY(!Shown("cboFunc1") && !Shown("cboFunc2") && !Shown("txtP2"));
         ClickPlot();
-        QCOMPARE(window_->Params().Rendering, 0);
-        QCOMPARE(window_->Params().Func1, 0);
-        QCOMPARE(window_->Params().Func2, 0);
-        QCOMPARE(window_->Params().Parm1, 0.1);
+        QCOMPARE(window_->Session().params.Rendering, 0);
+        QCOMPARE(window_->Session().params.Func1, 0);
+        QCOMPARE(window_->Session().params.Func2, 0);
+        QCOMPARE(window_->Session().params.Parm1, 0.1);
     }
 
     void aJuliaSetShowsItsConstant() {
@@ -144,8 +174,8 @@ class ExplorerPanelTest : public ExplorerTestCase {
 
         TypeInto(Field("txtJuliaY"), QStringLiteral("0.5"));
         ClickPlot();
-        QCOMPARE(window_->Params().EqnType, int16_t{107});
-        QCOMPARE(window_->Params().JuliaImag, 0.5);
+        QCOMPARE(window_->Session().params.EqnType, int16_t{107});
+        QCOMPARE(window_->Session().params.JuliaImag, 0.5);
 
         // A blank Julia field is reported after the centre, iteration and limit fields.
         Field("txtJuliaX")->setText(QString());
@@ -158,10 +188,11 @@ class ExplorerPanelTest : public ExplorerTestCase {
         TypeInto(Field("txtMagnify"), QStringLiteral("20"));
         TypeInto(Field("txtAngle"), QStringLiteral("-30"));
         Button("cmdDefCoords")->click();
+        WaitUntilIdle();
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
-        QCOMPARE(window_->Params().PrevRealCenter, 0.0);
-        QCOMPARE(window_->Params().TotalMagnify, 1.0);
-        QCOMPARE(window_->Params().TotalAngleDeg, 0.0);
+        QCOMPARE(window_->Session().params.PrevRealCenter, 0.0);
+        QCOMPARE(window_->Session().params.TotalMagnify, 1.0);
+        QCOMPARE(window_->Session().params.TotalAngleDeg, 0.0);
         QCOMPARE(Field("txtMagnify")->text(), QStringLiteral("1.00000000000000000000"));
     }
 };

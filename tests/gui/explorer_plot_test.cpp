@@ -3,8 +3,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -22,22 +24,19 @@ class ExplorerPlotTest : public ExplorerTestCase {
     const QImage& Picture() const { return Pic().Picture(); }
     QSize PictureArea() const { return Pic().size(); }
 
-    // Plots and returns the rows plotted; `atRow` runs after each row is shown.
-    QList<int32_t> PlotRows(const std::function<void(int32_t)>& atRow = {}) {
-        QList<int32_t> rows;
-        const auto connection = connect(window_.get(), &ExplorerWindow::RowPlotted, [&](int32_t row) {
-            rows << row;
-            if (atRow) atRow(row);
-        });
-        Button("cmdPlot")->click();
-        disconnect(connection);
-        return rows;
-    }
-
     QList<int32_t> PlotPausingAt(int32_t pauseRow) {
         return PlotRows([&](int32_t row) {
             if (row == pauseRow) Button("cmdPause")->click();
         });
+    }
+
+    // The image's palette indices, as the library saves them.
+    QImage IndexImage() const {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("image.png"));
+        if (Engine().WriteFractalFile(QFile::encodeName(path).constData(), "text") != 0) return {};
+        QImage image(path);
+        return image.format() == QImage::Format_Indexed8 ? image : QImage();
     }
 
     // The library's display bitmap as it is now.
@@ -63,15 +62,16 @@ class ExplorerPlotTest : public ExplorerTestCase {
         bool busyWhilePlotting = false;
         const QList<int32_t> rows = PlotRows([&](int32_t row) {
             if (row != 0) return;
+            // The first row is always shown at once.
             unplotted = Picture().pixelColor(80, 119);
             busyWhilePlotting = !Button("cmdPlot")->isEnabled() && Button("cmdPause")->isEnabled() &&
-                                !Widget("framCoords")->isEnabled();
+                                !Widget("framCoords")->isEnabled() && Text("lblY") == QStringLiteral("0");
         });
         QCOMPARE(rows.size(), 120);
         QCOMPARE(rows.first(), 0);
         QCOMPARE(rows.last(), 119);
         QCOMPARE(Row(), QStringLiteral("Done"));
-        QCOMPARE(window_->StartY(), 0);
+        QCOMPARE(window_->Session().StartY, 0);
         QVERIFY(busyWhilePlotting);
         // Rows not yet plotted show in the picture area's own background colour.
         QCOMPARE(unplotted, Pic().BackgroundColor());
@@ -83,7 +83,7 @@ class ExplorerPlotTest : public ExplorerTestCase {
 
     void aPausedImageResumesWhereItStopped() {
         QCOMPARE(PlotPausingAt(50).last(), 50);
-        QCOMPARE(window_->StartY(), 50);
+        QCOMPARE(window_->Session().StartY, 50);
         QCOMPARE(Row(), QStringLiteral("50"));
         const QImage paused = Picture().copy();
 
@@ -97,8 +97,25 @@ class ExplorerPlotTest : public ExplorerTestCase {
         QCOMPARE(Row(), QStringLiteral("Done"));
         const QImage resumed = Picture().copy();
 
-        Button("cmdPlot")->click();
+        // A finished image is plotted again from its first row, the same.
+        QCOMPARE(PlotRows().first(), 0);
         QCOMPARE(Picture(), resumed);
+    }
+
+    void aPausedThenResumedImageIsTheUninterruptedImage() {
+        RestartWith(
+            {{"EqnType", "0"}, {"HorRes", "320"}, {"VertRes", "240"}, {"Rendering", "9"}, {"Parm1", "0.1"}});
+        PlotRows();
+        const QImage uninterrupted = IndexImage();
+
+        for (const int32_t pauseRow : {0, 37, 238}) {
+            TypeInto(Widget("txtMaxIter"), QStringLiteral("100"));  // a new image
+            PlotPausingAt(pauseRow);
+            QCOMPARE(window_->Session().StartY, pauseRow);
+            QCOMPARE(PlotRows().first(), pauseRow);
+            QCOMPARE(Row(), QStringLiteral("Done"));
+            QCOMPARE(IndexImage(), uninterrupted);
+        }
     }
 
     void anEditAfterPauseStartsANewImage() {
@@ -121,25 +138,35 @@ class ExplorerPlotTest : public ExplorerTestCase {
         QVERIFY(window_->close());
     }
 
-    void escapeStopsARowThatWouldNotEnd() {
-        // A wide Julia set whose every pixel runs to a high iteration limit: a pixel takes a few
-        // milliseconds, a row far longer than the test waits. At this Julia point the orbits creep
-        // towards their fixed point without ever repeating exactly, so no shortcut ends them early.
+    void escapeStopsALongRowAtOnce() {
+        // A Julia set whose every pixel runs to a high iteration limit: a row takes far longer than the
+        // test waits, and "Petals" has no shortcut that would end the orbits early.
         RestartWith({{"EqnType", "100"},
-                     {"JuliaReal", "0.25"},
+                     {"JuliaReal", "-1"},
                      {"JuliaImag", "0"},
+                     {"Rendering", "9"},
+                     {"Parm1", "0.000001"},
                      {"HorRes", "1600"},
                      {"VertRes", "1200"},
-                     {"MaxIters", "2000000"},
+                     {"MaxIters", "2000000000"},
                      {"PrevRealCenter", "0"},
                      {"TotalMagnify", "10"}});
         MessageRecorder messages;
-        QTimer::singleShot(300, Button("cmdPause"),
-                           [this] { QTest::keyClick(Button("cmdPause"), Qt::Key_Escape); });
+        QElapsedTimer sinceEscape;
+        QTimer::singleShot(300, Button("cmdPause"), [&] {
+            QVERIFY(window_->Session().RunActive);
+            sinceEscape.start();
+            QTest::keyClick(Button("cmdPause"), Qt::Key_Escape);
+        });
+        qint64 stoppedAfter = -1;
+        const auto connection =
+            connect(window_.get(), &ExplorerWindow::RunEnded, [&] { stoppedAfter = sinceEscape.elapsed(); });
         QVERIFY(PlotRows().isEmpty());
-        QCOMPARE(window_->StartY(), 0);  // stopped in the first row: the next Plot starts afresh
+        disconnect(connection);
+        QVERIFY2(stoppedAfter >= 0 && stoppedAfter < 200, qPrintable(QString::number(stoppedAfter)));
+        QCOMPARE(window_->Session().StartY, 0);  // stopped in the first row: the next Plot starts afresh
         QVERIFY(messages.texts().isEmpty());
-        QVERIFY(window_->ImagePresent());
+        QVERIFY(window_->Session().ImagePresent);
 
         // An Escape pressed while idle does not stop the next run.
         QTest::keyClick(Button("cmdPlot"), Qt::Key_Escape);
@@ -147,19 +174,23 @@ class ExplorerPlotTest : public ExplorerTestCase {
         TypeInto(Widget("txtMaxIter"), QStringLiteral("50"));
         PlotRows();
         QCOMPARE(Row(), QStringLiteral("Done"));
+
+        // Closing after an Escape shuts down and releases the library's image.
+        QVERIFY(window_->close());
+        QCOMPARE(Engine().SetFractalColors(), 0);
     }
 
     void aResolutionSetsTheShownSizeAndForgetsTheImage() {
         Option("opt1600")->click();
-        QCOMPARE(window_->Shown().ImageFactor, 4);
+        QCOMPARE(window_->Session().shown.ImageFactor, 4);
         QCOMPARE(PictureArea(), QSize(404, 304));
 
         Option("opt320")->click();
         PlotPausingAt(30);
         Option("opt240")->click();
         QVERIFY(Picture().isNull());
-        QVERIFY(!window_->ImagePresent());
-        QCOMPARE(window_->StartY(), 0);
+        QVERIFY(!window_->Session().ImagePresent);
+        QCOMPARE(window_->Session().StartY, 0);
         QCOMPARE(Row(), QStringLiteral("0"));
         QVERIFY(!Button("cmdSaveImage")->isEnabled() && !Button("cmdZoom")->isEnabled());
         // Colours changed now have no image of the old size to re-colour.
@@ -194,14 +225,14 @@ class ExplorerPlotTest : public ExplorerTestCase {
                               "Resolution value(s) missing.", "Maximum resolution is 4096 pixels."}));
         QVERIFY(Option("opt240")->isChecked());
         QVERIFY(!Option("optCustom")->isChecked());
-        QCOMPARE(window_->Params().HorRes, 240);
+        QCOMPARE(window_->Session().params.HorRes, 240);
 
         WithDialog([this] { Option("optCustom")->click(); },
                    [&](QDialog& dialog) { typeAndApply(dialog, " 2000", "1500 "); });
-        QCOMPARE(window_->Params().HorRes, 2000);
-        QCOMPARE(window_->Params().VertRes, 1500);
-        QCOMPARE(window_->Params().CustomHres, QStringLiteral("2000"));
-        QCOMPARE(window_->Shown().ImageFactor, 4);
+        QCOMPARE(window_->Session().params.HorRes, 2000);
+        QCOMPARE(window_->Session().params.VertRes, 1500);
+        QCOMPARE(window_->Session().params.CustomHres, QStringLiteral("2000"));
+        QCOMPARE(window_->Session().shown.ImageFactor, 4);
         QCOMPARE(PictureArea(), QSize(504, 379));
         for (const QRadioButton* option : Widget("framRes")->findChildren<QRadioButton*>()) {
             QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
@@ -216,9 +247,9 @@ class ExplorerPlotTest : public ExplorerTestCase {
                        QCOMPARE(width->text(), QStringLiteral("70"));
                        typeAndApply(dialog, "32", "4096");
                    });
-        QCOMPARE(window_->Params().HorRes, 32);
-        QCOMPARE(window_->Params().VertRes, 4096);
-        QCOMPARE(window_->Shown().ImageFactor, 16);
+        QCOMPARE(window_->Session().params.HorRes, 32);
+        QCOMPARE(window_->Session().params.VertRes, 4096);
+        QCOMPARE(window_->Session().shown.ImageFactor, 16);
     }
 
     void anImageTooLargeForMemoryLeavesNoImageBehind() {
@@ -237,9 +268,9 @@ class ExplorerPlotTest : public ExplorerTestCase {
 
         QVERIFY(rows.isEmpty());
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("Insufficient memeory.")});
-        QVERIFY(!window_->ImagePresent());
+        QVERIFY(!window_->Session().ImagePresent);
         QVERIFY(Picture().isNull());
-        QCOMPARE(window_->StartY(), 0);
+        QCOMPARE(window_->Session().StartY, 0);
         QVERIFY(!Button("cmdSaveImage")->isEnabled() && Button("cmdPlot")->isEnabled());
     }
 
@@ -247,13 +278,13 @@ class ExplorerPlotTest : public ExplorerTestCase {
         PlotRows();
         const QImage eightRanges = Picture().copy();
         Option("optTwo")->click();
-        QCOMPARE(window_->Params().NumRanges, 2);
+        QCOMPARE(window_->Session().params.NumRanges, 2);
         QVERIFY(Picture() != eightRanges);
         QCOMPARE(Picture().convertToFormat(QImage::Format_RGB32), LibraryBitmap());
 
         PlotPausingAt(40);
         Option("optFour")->click();
-        QCOMPARE(window_->StartY(), 0);
+        QCOMPARE(window_->Session().StartY, 0);
         QCOMPARE(PlotRows().first(), 0);
     }
 };

@@ -73,6 +73,29 @@ void ExplorerTestCase::CloseAndRestart() {
     window_ = StartExplorer();
 }
 
+QList<int32_t> ExplorerTestCase::PlotRows(const std::function<void(int32_t)>& atRow) {
+    QList<int32_t> rows;
+    window_->Runner().SetRowObserver([&](int32_t row) {
+        QMetaObject::invokeMethod(
+            window_.get(),
+            [&] {
+                rows << row;
+                if (atRow) atRow(row);
+            },
+            Qt::BlockingQueuedConnection);
+    });
+    Button("cmdPlot")->click();
+    WaitUntilIdle();
+    window_->Runner().SetRowObserver({});
+    return rows;
+}
+
+void ExplorerTestCase::WaitUntilIdle() const {
+    if (!QTest::qWaitFor([this] { return !window_->Session().RunActive; }, 120000)) {
+        qFatal("the plot run did not stop");
+    }
+}
+
 QStringList ExplorerTestCase::SelectedResolutions() const {
     QStringList selected;
     for (const QRadioButton* option : Widget("framRes")->findChildren<QRadioButton*>()) {

@@ -59,6 +59,13 @@ class ExplorerTestCase : public QObject {
     // The resolution options that are selected.
     QStringList SelectedResolutions() const;
 
+    // Clicks Plot and returns the rows plotted once the run has stopped. `atRow` runs on the test's
+    // thread after each row is plotted, with the run held until it returns, so it can pause the run at
+    // an exact row.
+    QList<int32_t> PlotRows(const std::function<void(int32_t)>& atRow = {});
+    // Waits until no plot run is going.
+    void WaitUntilIdle() const;
+
     std::unique_ptr<ExplorerWindow> window_;
 
   private slots:

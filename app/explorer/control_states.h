@@ -1,0 +1,37 @@
+// Which of the explorer's controls are enabled, worked out from its state alone, so that every handler
+// leaves the window in a consistent state by applying this one table.
+#pragma once
+
+namespace zenphra::app {
+
+class ExplorerSession;
+
+struct ControlStates {
+    // Enabled when idle: no plot run, zoom box, Julia pick or file command.
+    bool Plot = false;
+    bool LoadImage = false;
+    bool LoadParam = false;
+    bool DefColors = false;
+    bool ModColors = false;
+    bool Undo = false;
+    // Enabled when idle with an image shown.
+    bool SaveImage = false;
+    bool SaveParam = false;
+    bool Zoom = false;
+    bool Switch = false;
+    // The parameter panel and the resolution and colour-range frames: idle, and not while the tutorial
+    // window is shown (they come back when it is hidden or closed).
+    bool Panel = false;
+    bool Resolutions = false;
+    bool Ranges = false;
+    bool SwCancel = false;  // only while a Julia point is picked
+    bool Pause = false;     // exactly while a run plots
+    bool Tutorial = false;  // not while a run plots or a Julia point is picked
+    bool Exit = false;      // not while a Julia point is picked
+
+    bool operator==(const ControlStates&) const = default;
+};
+
+ControlStates ControlsFor(const ExplorerSession& session);
+
+}  // namespace zenphra::app
