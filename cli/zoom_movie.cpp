@@ -30,7 +30,12 @@ struct Movie {
     FractalParams start;  // the first frame's parameters
     View target;          // the last frame's view
     QString output;       // NAME.png, which the frames' names are made from
+    bool quiet = false;
 };
+
+void Note(bool quiet, const QString& text) {
+    if (!quiet) std::fprintf(stderr, "%s: %s\n", kProgramName, qPrintable(text));
+}
 
 View ViewOf(const FractalParams& params) {
     return {params.TotalMagnify, params.TotalAngleDeg, params.PrevRealCenter, params.PrevImagCenter};
@@ -153,6 +158,10 @@ Outcome PlotFrames(const Movie& movie, const app::PaletteArrays& palette, MovieP
         const int32_t rowsDone = RowsOnDisk(path, wanted);
         progress.FoundDone(frame, rowsDone);
         if (rowsDone == wanted.params.VertRes) continue;
+        if (rowsDone > 0) {
+            progress.Finish();
+            Note(movie.quiet, QStringLiteral("continuing \"%1\" at row %2").arg(path).arg(rowsDone));
+        }
         const Outcome outcome = PlotFrame(wanted.params, frame, rowsDone, path, palette, progress);
         if (outcome.status != kFinished) return outcome;
     }
@@ -165,10 +174,6 @@ QStringList FramePaths(const Movie& movie) {
         paths << FramePath(movie.output, frame, movie.request.frames);
     }
     return paths;
-}
-
-void Note(const CommandLine& line, const QString& text) {
-    if (!line.quiet) std::fprintf(stderr, "%s: %s\n", kProgramName, qPrintable(text));
 }
 
 }  // namespace
@@ -187,19 +192,20 @@ ExitStatus RenderMovie(const CommandLine& line, app::PaletteArrays& palette) {
     ApplyColors(setup, palette);
     StopPlotOnInterrupt();
 
-    const Movie movie{*request, setup.params, TargetOf(*request, ViewOf(setup.params)), line.output};
+    const Movie movie{*request, setup.params, TargetOf(*request, ViewOf(setup.params)), line.output,
+                      line.quiet};
     MovieProgress progress(ProgressStyleFor(line.quiet), request->frames, setup.params.VertRes);
     const Outcome outcome = PlotFrames(movie, palette, progress);
     progress.Finish();
     const QString continues = QStringLiteral("; the same command continues the movie");
-    if (outcome.status == kInterrupted) Note(line, outcome.stopped + continues);
+    if (outcome.status == kInterrupted) Note(line.quiet, outcome.stopped + continues);
     if (outcome.status != kFinished || request->video.isEmpty()) return outcome.status;
 
-    Note(line, QStringLiteral("encoding \"%1\" with ffmpeg").arg(request->video));
+    Note(line.quiet, QStringLiteral("encoding \"%1\" with ffmpeg").arg(request->video));
     const ExitStatus encoded = EncodeVideo(ffmpeg, FramePaths(movie), request->fps, request->video);
     if (encoded == kInterrupted) {
-        Note(line, QStringLiteral("stopped while encoding \"%1\"; the same command encodes it again")
-                       .arg(request->video));
+        Note(line.quiet, QStringLiteral("stopped while encoding \"%1\"; the same command encodes it again")
+                             .arg(request->video));
     }
     return encoded;
 }
