@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cmath>
 #include <cstdio>
 
 #include "app/explorer/display_factor.h"
