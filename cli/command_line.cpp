@@ -30,6 +30,9 @@ void AddOptions(QCommandLineParser& parser) {
         "  zenphra-render [image options] --output FILE.png\n"
         "  zenphra-render --prm FILE.prm --entry NAME [image options] --output FILE.png\n"
         "  zenphra-render --from IMAGE.png [image options] --output FILE.png\n"
+        "  zenphra-render [--prm FILE.prm --entry NAME | --from IMAGE.png] [image options]\n"
+        "                 --frames N [--zoom-to X] [--turn DEGREES] [--center-to RE,IM]\n"
+        "                 [--video FILE.mp4 [--fps RATE]] --output NAME.png\n"
         "  zenphra-render --resume IMAGE.png [--output FILE.png]\n"
         "  zenphra-render --info IMAGE.png >> FILE.prm\n"
         "  zenphra-render --list FILE.prm"));
@@ -58,6 +61,7 @@ void AddOptions(QCommandLineParser& parser) {
     for (const FieldOption& option : FieldOptions()) {
         parser.addOption({option.name, option.help, option.valueName});
     }
+    parser.addOptions(MovieOptions());
 }
 
 std::optional<CommandLine> Refuse(const QString& problem) {
@@ -159,6 +163,18 @@ std::optional<CommandLine> ParseCommandLine(const QStringList& arguments) {
 
     const QString problem = ProblemWith(line, parser.isSet(kOutput));
     if (!problem.isEmpty()) return Refuse(problem);
+    line.movie = MovieSettings(parser);
+    if (!line.movie.empty()) {
+        if (line.command != Command::kRender) {
+            const QString command = line.command == Command::kResume ? kResume
+                                    : line.command == Command::kInfo ? kInfo
+                                                                     : kList;
+            return Refuse(QStringLiteral("--%1 does not go with --%2").arg(line.movie.front().name, command));
+        }
+        const QString movieProblem = MovieOptionsProblem(parser);
+        if (!movieProblem.isEmpty()) return Refuse(movieProblem);
+        line.command = Command::kMovie;
+    }
     return line;
 }
 
@@ -173,11 +189,12 @@ QString HelpText() {
            Wrapped(QStringLiteral("Equations:"), EquationChoices(), QStringLiteral(", ")) +
            Wrapped(QStringLiteral("Renderings:"), RenderingChoices(), QStringLiteral(", ")) +
            Wrapped(QStringLiteral("Functions:"), FunctionChoices(), QStringLiteral(", ")) +
-           QStringLiteral("\n") +
+           QStringLiteral("\n") + Wrapped(QStringLiteral("Movies:"), MovieHelp()) + QStringLiteral("\n") +
            Wrapped(QStringLiteral("Exit status:"),
                    QStringLiteral(
                        "0 finished, 1 bad arguments or an input that cannot be read, 2 a file could not "
-                       "be written, 130 stopped with Ctrl-C and saved (continue it with --resume)."));
+                       "be written, 130 stopped with Ctrl-C and saved (continue it with --resume, a movie "
+                       "with the same command)."));
 }
 
 }  // namespace zenphra::cli

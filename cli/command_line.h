@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "cli/field_options.h"
+#include "cli/movie_options.h"
 
 namespace zenphra::cli {
 
 enum class Command {
     kRender,  // plot a new image and save it
+    kMovie,   // plot the frames of a zoom movie and save them
     kResume,  // plot the rest of a half-finished image and save it
     kInfo,    // print a saved image's parameters as a parameter-file entry
     kList,    // print the entry names of a parameter file
@@ -29,7 +31,8 @@ struct CommandLine {
     QString input;      // the file of --prm, --from, --resume, --info or --list
     QString entryName;  // --entry
     std::vector<FieldSetting> settings;
-    QString output;  // for --resume the image itself unless --output names another file
+    std::vector<FieldSetting> movie;  // the movie options, read once the library is bound
+    QString output;                   // for --resume the image itself unless --output names another file
     bool quiet = false;
 };
 

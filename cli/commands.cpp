@@ -47,6 +47,13 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     return kInterrupted;
 }
 
+void PrintBytes(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
 bool BuildSetup(const CommandLine& line, RenderSetup& setup, app::PaletteArrays& palette) {
     switch (line.source) {
         case Source::kParameterEntry:
@@ -63,13 +70,6 @@ bool BuildSetup(const CommandLine& line, RenderSetup& setup, app::PaletteArrays&
     }
     return ApplyFieldSettings(line.settings, setup);
 }
-
-void PrintBytes(const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-}  // namespace
 
 ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette) {
     RenderSetup setup;

@@ -4,8 +4,12 @@
 #include "app/common/color_map.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
+#include "cli/render_setup.h"
 
 namespace zenphra::cli {
+
+// The image a render starts from, its source with the field settings over it. False after a message.
+bool BuildSetup(const CommandLine& line, RenderSetup& setup, app::PaletteArrays& palette);
 
 // Plots a new image from its source and field settings and saves it.
 ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette);

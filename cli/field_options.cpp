@@ -14,6 +14,7 @@
 #include "app/common/valid_num.h"
 #include "app/explorer/panel_rules.h"
 #include "cli/list_names.h"
+#include "cli/number_pair.h"
 
 namespace zenphra::cli {
 namespace {
@@ -40,15 +41,6 @@ bool Refuse(const FieldSetting& setting, const QString& wanted) {
 }
 
 QString Compact(double value) { return QString::number(value); }
-
-std::optional<std::pair<double, double>> ParsePair(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 2) return std::nullopt;
-    const std::optional<double> first = app::ParseNumber(parts[0]);
-    const std::optional<double> second = app::ParseNumber(parts[1]);
-    if (!first || !second) return std::nullopt;
-    return std::pair(*first, *second);
-}
 
 QString PairText(double first, double second) { return Compact(first) + QLatin1Char(',') + Compact(second); }
 

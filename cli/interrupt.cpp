@@ -29,4 +29,6 @@ void StopPlotOnInterrupt() {
     app::Engine().SetAbortPoll(PollInterrupt);
 }
 
+bool InterruptRequested() { return interrupted.load(std::memory_order_relaxed); }
+
 }  // namespace zenphra::cli

@@ -8,4 +8,7 @@ namespace zenphra::cli {
 // Installs the handler for SIGINT and the library's abort poll (which must be bound).
 void StopPlotOnInterrupt();
 
+// Whether Ctrl-C was pressed since StopPlotOnInterrupt, so that work between plots stops too.
+bool InterruptRequested();
+
 }  // namespace zenphra::cli

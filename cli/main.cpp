@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/zoom_movie.h"
 
 using namespace zenphra::cli;
 
@@ -24,6 +25,8 @@ ExitStatus Run(const CommandLine& line) {
             return PrintImageEntry(line, palette);
         case Command::kList:
             return PrintEntryNames(line);
+        case Command::kMovie:
+            return RenderMovie(line, palette);
         default:
             return RenderImage(line, palette);
     }

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 #include "cli/console.h"
 
 namespace zenphra::cli {
@@ -38,7 +40,20 @@ QString ProgressText(int32_t rowsDone, int32_t rows, int32_t firstRow, double el
 }
 
 PlotProgress::PlotProgress(ProgressStyle style, int32_t firstRow, int32_t rows, std::FILE* out)
-    : style_(style), firstRow_(firstRow), rows_(rows), out_(out), tenthsShown_(Tenths(firstRow, rows)) {
+    : PlotProgress(
+          style, firstRow, rows,
+          [firstRow, rows](int32_t rowsDone, double elapsedSeconds) {
+              return ProgressText(rowsDone, rows, firstRow, elapsedSeconds);
+          },
+          out) {}
+
+PlotProgress::PlotProgress(ProgressStyle style, int32_t firstRow, int32_t rows, Describe describe,
+                           std::FILE* out)
+    : style_(style),
+      rows_(rows),
+      describe_(std::move(describe)),
+      out_(out),
+      tenthsShown_(Tenths(firstRow, rows)) {
     clock_.start();
 }
 
@@ -64,7 +79,7 @@ void PlotProgress::Finish() {
 }
 
 void PlotProgress::Show(int32_t rowsDone) {
-    const QString text = ProgressText(rowsDone, rows_, firstRow_, clock_.elapsed() / 1000.0);
+    const QString text = describe_(rowsDone, clock_.elapsed() / 1000.0);
     if (style_ == ProgressStyle::kLines) {
         std::fprintf(out_, "%s: %s\n", kProgramName, qPrintable(text));
     } else {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 
 namespace zenphra::cli {
 
@@ -20,7 +21,14 @@ enum class ProgressStyle { kQuiet, kBar, kLines };
 
 class PlotProgress {
   public:
+    // What the bar or line says, from the rows done and the seconds since the plot started.
+    using Describe = std::function<QString(int32_t rowsDone, double elapsedSeconds)>;
+
+    // Says ProgressText.
     PlotProgress(ProgressStyle style, int32_t firstRow, int32_t rows, std::FILE* out = stderr);
+    // Says what `describe` says: a movie counts the rows of all its frames.
+    PlotProgress(ProgressStyle style, int32_t firstRow, int32_t rows, Describe describe,
+                 std::FILE* out = stderr);
 
     // The rows from the top of the image that are done.
     void RowsDone(int32_t rowsDone);
@@ -31,8 +39,8 @@ class PlotProgress {
     void Show(int32_t rowsDone);
 
     ProgressStyle style_;
-    int32_t firstRow_;
     int32_t rows_;
+    Describe describe_;
     std::FILE* out_;
     QElapsedTimer clock_;
     qint64 lastDrawn_ = -1;  // milliseconds, when the bar was last drawn

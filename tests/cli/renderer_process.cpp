@@ -20,14 +20,15 @@ QString RendererPath() {
     return QFileInfo(test).absolutePath() + QStringLiteral("/zenphra-render");
 }
 
-void StartRenderer(QProcess& process, const QStringList& arguments) {
+void StartRenderer(QProcess& process, const QStringList& arguments, const QProcessEnvironment& environment) {
+    process.setProcessEnvironment(environment);
     process.start(RendererPath(), arguments);
     EXPECT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
 }
 
-RunResult RunRenderer(const QStringList& arguments) {
+RunResult RunRenderer(const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
-    StartRenderer(process, arguments);
+    StartRenderer(process, arguments, environment);
     EXPECT_TRUE(process.waitForFinished(kRunLimitMs));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     return RunResult{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};

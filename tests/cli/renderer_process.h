@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 #include "app/imagefiles/fractal_text.h"
@@ -19,11 +20,13 @@ struct RunResult {
 // The program beside the test.
 QString RendererPath();
 
-// Runs the program to its end with the arguments (without the program's name).
-RunResult RunRenderer(const QStringList& arguments);
+// Runs the program to its end with the arguments (without the program's name), in this environment.
+RunResult RunRenderer(const QStringList& arguments,
+                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // Starts the program and leaves it running.
-void StartRenderer(QProcess& process, const QStringList& arguments);
+void StartRenderer(QProcess& process, const QStringList& arguments,
+                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // The text of a saved image as the explorer reads it; a failed read fails the test.
 app::FractalTextRecord ReadImageText(const QString& path);

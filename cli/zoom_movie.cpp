@@ -1,0 +1,212 @@
+#include "cli/zoom_movie.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "app/explorer/display_factor.h"
+#include "app/explorer/plot_call.h"
+#include "app/imagefiles/err_check.h"
+#include "app/imagefiles/fractal_text.h"
+#include "app/imagefiles/image_save.h"
+#include "app/common/engine_api.h"
+#include "app/common/messages.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+#include "cli/interrupt.h"
+#include "cli/movie_progress.h"
+#include "cli/video_encoder.h"
+#include "cli/zoom_frames.h"
+
+namespace zenphra::cli {
+namespace {
+
+using app::FractalParams;
+using app::FractalTextRecord;
+
+struct Movie {
+    MovieRequest request;
+    FractalParams start;  // the first frame's parameters
+    View target;          // the last frame's view
+    QString output;       // NAME.png, which the frames' names are made from
+    bool quiet = false;
+};
+
+void Note(bool quiet, const QString& text) {
+    if (!quiet) std::fprintf(stderr, "%s: %s\n", kProgramName, qPrintable(text));
+}
+
+View ViewOf(const FractalParams& params) {
+    return {params.TotalMagnify, params.TotalAngleDeg, params.PrevRealCenter, params.PrevImagCenter};
+}
+
+View TargetOf(const MovieRequest& request, const View& start) {
+    View target = start;
+    if (request.zoomTo) target.magnify = *request.zoomTo;
+    target.angleDeg = start.angleDeg + request.turnDeg;
+    if (request.centerTo) {
+        target.centerReal = request.centerTo->first;
+        target.centerImag = request.centerTo->second;
+    }
+    return target;
+}
+
+// What keeps the movie from being made, found before anything is written; empty when nothing does.
+QString ProblemBeforePlotting(const MovieRequest& request, const FractalParams& start,
+                              const QString& ffmpeg) {
+    if (!(start.TotalMagnify > 0.0)) {
+        return QStringLiteral("the start view's magnification is %1; a movie needs one above 0")
+            .arg(start.TotalMagnify);
+    }
+    if (request.video.isEmpty()) return {};
+    if (start.HorRes % 2 != 0 || start.VertRes % 2 != 0) {
+        return QStringLiteral("--video needs frames of an even width and height; these are %1x%2 pixels")
+            .arg(start.HorRes)
+            .arg(start.VertRes);
+    }
+    if (ffmpeg.isEmpty()) {
+        return QStringLiteral(
+            "--video needs ffmpeg, which is not installed (not found on the PATH); install it, or leave out "
+            "--video to make the frames only");
+    }
+    return {};
+}
+
+// A frame's parameters and colours as its file keeps them (the angle to six decimals, for one), so that
+// the file describes its pixels exactly and a frame continued later goes on with the very plot it left.
+FractalTextRecord FrameRecord(FractalParams params, const View& view, const app::PaletteArrays& palette) {
+    params.TotalMagnify = view.magnify;
+    params.TotalAngleDeg = view.angleDeg;
+    params.PrevRealCenter = view.centerReal;
+    params.PrevImagCenter = view.centerImag;
+    return app::ParseFractalText(app::BuildFractalText(params, 0, palette)).record;
+}
+
+bool SameFrame(const FractalTextRecord& saved, const FractalTextRecord& wanted) {
+    return saved.params == wanted.params && saved.RangeColors == wanted.RangeColors &&
+           saved.MaxIterColor == wanted.MaxIterColor && saved.BgColor == wanted.BgColor;
+}
+
+// The rows of the frame that its file already holds: all of them when it is finished, those above its
+// resume row when it is half-finished (the library then holds its pixels to go on with), and none when
+// there is no file or one the library cannot read or that was made with other parameters or colours,
+// which is plotted anew.
+int32_t RowsOnDisk(const QString& path, const FractalTextRecord& wanted) {
+    if (!QFileInfo::exists(path)) return 0;
+    const app::EngineApi& engine = app::Engine();
+    if (engine.ReadFractalFile(QFile::encodeName(path).constData()) < 0) return 0;
+    const app::ParsedFractalText saved =
+        app::ParseFractalText(QByteArray(engine.GetFractalText(), engine.GetFractalTextLen()));
+    int32_t width = 0;
+    int32_t height = 0;
+    engine.GetImageSize(&width, &height);
+    const FractalParams& params = wanted.params;
+    const bool same = saved.status == app::FractalTextStatus::kOk && width == params.HorRes &&
+                      height == params.VertRes && SameFrame(saved.record, wanted);
+    if (!same) return 0;
+    const app::ResumePoint resume = app::ResumePointOf(saved.record);
+    return resume.Done ? params.VertRes : resume.StartY;
+}
+
+// Shows the library's message for a failure code, after ending the progress bar's line; false for a
+// success.
+bool Failed(int32_t code, const QString& path, MovieProgress& progress) {
+    if (code >= 0) return false;
+    progress.Finish();
+    return app::ErrCheck(code, path);
+}
+
+// How the frames ended, and what to say when Ctrl-C stopped them.
+struct Outcome {
+    ExitStatus status = kFinished;
+    QString stopped;
+};
+
+// Plots the frame's rows from `firstRow` on as the explorer does, one library call a row, and saves it
+// with the row its plot would do next.
+Outcome PlotFrame(const FractalParams& params, int32_t frame, int32_t firstRow, const QString& path,
+                  const app::PaletteArrays& palette, MovieProgress& progress) {
+    const int32_t imageFactor = app::ComputeDisplayFactor(params.HorRes, params.VertRes).ImageFactor;
+    if (Failed(app::InitPlotWith(params, firstRow, imageFactor), QString(), progress))
+        return {kNotWritten, {}};
+    int32_t row = firstRow;
+    for (; row < params.VertRes; ++row) {
+        if (app::Engine().PlotFractal(row) == ZENPHRA_ABORTED) break;
+        progress.RowPlotted(frame, row + 1);
+    }
+    const int32_t savedStartY = app::StartYToSave(row, params.VertRes);
+    if (Failed(app::SaveImageFile(path, params, savedStartY, palette), path, progress))
+        return {kNotWritten, {}};
+    if (row == params.VertRes) return {};
+    return {kInterrupted, QStringLiteral("stopped at row %1 of %2 in frame %3 and saved \"%4\"")
+                              .arg(row)
+                              .arg(params.VertRes)
+                              .arg(frame + 1)
+                              .arg(path)};
+}
+
+Outcome PlotFrames(const Movie& movie, const app::PaletteArrays& palette, MovieProgress& progress) {
+    const int32_t frames = movie.request.frames;
+    for (int32_t frame = 0; frame < frames; ++frame) {
+        if (InterruptRequested()) {
+            return {kInterrupted, QStringLiteral("stopped after frame %1 of %2").arg(frame).arg(frames)};
+        }
+        const View view = FrameView(ViewOf(movie.start), movie.target, frame, frames);
+        const FractalTextRecord wanted = FrameRecord(movie.start, view, palette);
+        const QString path = FramePath(movie.output, frame, frames);
+        const int32_t rowsDone = RowsOnDisk(path, wanted);
+        progress.FoundDone(frame, rowsDone);
+        if (rowsDone == wanted.params.VertRes) continue;
+        if (rowsDone > 0) {
+            progress.Finish();
+            Note(movie.quiet, QStringLiteral("continuing \"%1\" at row %2").arg(path).arg(rowsDone));
+        }
+        const Outcome outcome = PlotFrame(wanted.params, frame, rowsDone, path, palette, progress);
+        if (outcome.status != kFinished) return outcome;
+    }
+    return {};
+}
+
+QStringList FramePaths(const Movie& movie) {
+    QStringList paths;
+    for (int32_t frame = 0; frame < movie.request.frames; ++frame) {
+        paths << FramePath(movie.output, frame, movie.request.frames);
+    }
+    return paths;
+}
+
+}  // namespace
+
+ExitStatus RenderMovie(const CommandLine& line, app::PaletteArrays& palette) {
+    const std::optional<MovieRequest> request = ReadMovieSettings(line.movie);
+    if (!request) return kBadInput;
+    RenderSetup setup;
+    if (!BuildSetup(line, setup, palette)) return kBadInput;
+    const QString ffmpeg = request->video.isEmpty() ? QString() : FindFfmpeg();
+    const QString problem = ProblemBeforePlotting(*request, setup.params, ffmpeg);
+    if (!problem.isEmpty()) {
+        app::ShowMessage(problem);
+        return kBadInput;
+    }
+    ApplyColors(setup, palette);
+    StopPlotOnInterrupt();
+
+    const Movie movie{*request, setup.params, TargetOf(*request, ViewOf(setup.params)), line.output,
+                      line.quiet};
+    MovieProgress progress(ProgressStyleFor(line.quiet), request->frames, setup.params.VertRes);
+    const Outcome outcome = PlotFrames(movie, palette, progress);
+    progress.Finish();
+    const QString continues = QStringLiteral("; the same command continues the movie");
+    if (outcome.status == kInterrupted) Note(line.quiet, outcome.stopped + continues);
+    if (outcome.status != kFinished || request->video.isEmpty()) return outcome.status;
+
+    Note(line.quiet, QStringLiteral("encoding \"%1\" with ffmpeg").arg(request->video));
+    const ExitStatus encoded = EncodeVideo(ffmpeg, FramePaths(movie), request->fps, request->video);
+    if (encoded == kInterrupted) {
+        Note(line.quiet, QStringLiteral("stopped while encoding \"%1\"; the same command encodes it again")
+                             .arg(request->video));
+    }
+    return encoded;
+}
+
+}  // namespace zenphra::cli
