@@ -37,7 +37,7 @@ AboutBox::AboutBox(const WindowPositions& positions, QWidget* parent)
     setWindowTitle(QStringLiteral("About ") + kProgramTitle);
     setModal(true);
 
-    auto* picture = new QLabel(this);
+    QLabel* picture = Label(QString(), "picLogo", this);
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/lambda_rings.png")));
     QLabel* name = Label(QStringLiteral("Quorvex-Talmy Fractals"), "lblName", this);
     QFont nameFont = name->font();

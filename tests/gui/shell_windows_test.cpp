@@ -209,6 +209,7 @@ class ShellWindowsTest : public QObject {
                                 "program .  You can order a CD containing the full version and 730 images by "
                                 "connecting to the Internet and clicking on the link below."));
         QVERIFY(Find<QLabel>(about, "lblLite")->fontInfo().fixedPitch());
+        QVERIFY(!Find<QLabel>(about, "picLogo")->pixmap().isNull());  // the picture is built in
     }
 
     void theWindowMenuNamesTheBandingCommandByBanding() {
