@@ -6,6 +6,7 @@
 
 #include "app/common/valid_num.h"
 #include "app/shell/filtered_field.h"
+#include "app/shell/window_position.h"
 
 namespace zenphra::app {
 namespace {
@@ -19,7 +20,8 @@ QPushButton* AddButton(const char* name, const char* caption, QWidget* parent) {
 
 }  // namespace
 
-ResolutionDialog::ResolutionDialog(const QString& customHres, const QString& customVres, QWidget* parent)
+ResolutionDialog::ResolutionDialog(const QString& customHres, const QString& customVres, QWidget* parent,
+                                   const WindowPositions& positions)
     : QDialog(parent),
       txtHorRes_(new FilteredField(QStringLiteral("txtHorRes"), ValidIntKey, this)),
       txtVerRes_(new FilteredField(QStringLiteral("txtVerRes"), ValidIntKey, this)) {
@@ -42,6 +44,7 @@ ResolutionDialog::ResolutionDialog(const QString& customHres, const QString& cus
     layout->addWidget(cmdApply, 2, 0);
     layout->addWidget(cmdCancel, 2, 1);
     setFixedSize(sizeHint());
+    KeepWindowPosition(this, positions, RestoreWhen::kEveryShow);
 }
 
 void ResolutionDialog::Apply() {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/shell/custom_resolution.h"
+#include "app/shell/form_position.h"
 
 namespace zenphra::app {
 
@@ -15,8 +16,10 @@ class ResolutionDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // The fields start with the last custom texts (empty on a first run).
-    ResolutionDialog(const QString& customHres, const QString& customVres, QWidget* parent);
+    // The fields start with the last custom texts (empty on a first run). The dialog comes up where it
+    // was last closed every time it is opened, when positions are kept.
+    ResolutionDialog(const QString& customHres, const QString& customVres, QWidget* parent,
+                     const WindowPositions& positions = {});
 
     // The size applied; set only when the dialog closed through Apply.
     const std::optional<CustomResolution>& Chosen() const { return chosen_; }
