@@ -142,10 +142,10 @@ void ColorEditor::Recoloured() {
 }
 
 bool DefaultColors(ColorMap& colors, int32_t numRanges, bool imagePresent) {
-    if (!imagePresent) return false;
     const ColorMap defaults;
     std::ranges::copy(RangeColorsFor(defaults, numRanges), RangeColorsFor(colors, numRanges).begin());
     ApplyColormap(colors, numRanges);
+    if (!imagePresent) return false;
     Engine().SetFractalColors();
     return true;
 }

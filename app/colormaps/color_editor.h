@@ -104,10 +104,10 @@ class ColorEditor {
     RestoreCopy restore_;
 };
 
-// The main window's "&Default Colors": with an image present, the range set of `numRanges` goes back to
-// the default colours (MaxIterColor and BgColor stay) and fills the palette, and the library re-colours
-// the image; true then, when the main picture is to show the library's bitmap. Without an image nothing
-// happens.
+// The main window's "&Default Colors": the range set of `numRanges` goes back to the default colours
+// (MaxIterColor and BgColor stay) and fills the palette. With an image present the library re-colours it
+// and the result is true: the main picture is to show the library's bitmap. Without an image the next
+// plot takes the default colours.
 bool DefaultColors(ColorMap& colors, int32_t numRanges, bool imagePresent);
 
 }  // namespace zenphra::app

@@ -13,6 +13,7 @@
 #include "app/colormaps/colormap_file.h"
 #include "app/colormaps/hls_picker.h"
 #include "app/imagefiles/get_fname.h"
+#include "app/shell/reg_settings.h"
 #include "tests/app/message_recorder.h"
 #include "tests/gui/editor_host.h"
 #include "tests/gui/gui_test_support.h"
@@ -23,12 +24,14 @@ class ColorEditorWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    void Open(int32_t ranges, bool usingHLS = false) {
+    void Open(int32_t ranges, bool usingHLS = false, bool largeFonts = false) {
         dialog_.reset();
         host_ = std::make_unique<EditorHost>(ranges, QSize(256, 192));
         host_->usingHLS = usingHLS;
         host_->show();
-        dialog_ = std::make_unique<ColorEditorDialog>(host_->Context(), host_.get());
+        ColorEditorContext context = host_->Context();
+        context.placement.largeFonts = largeFonts;
+        dialog_ = std::make_unique<ColorEditorDialog>(context, host_.get());
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
     }
@@ -83,6 +86,8 @@ class ColorEditorWindowTest : public QObject {
     void cleanup() {
         dialog_.reset();
         host_.reset();
+        for (const char* editor : {"frmEditColors2", "frmEditColors4", "frmEditColors8"})
+            CRegSettings().DeleteSetting(QString::fromLatin1(editor), QString());
     }
 
     void eachEditorOpensBesideThePictureInRgbMode() {
@@ -271,6 +276,29 @@ class ColorEditorWindowTest : public QObject {
             QCOMPARE(Entry(kMaxIterEntry), 0x00FF00);
             QVERIFY(PictureIsUpToDate());
         }
+    }
+
+    void onALargeFontsScreenTheEditorComesBackWhereItWasLeft() {
+        Open(4, false, true);
+        EditorPlacement placement = host_->Context().placement;
+        placement.largeFonts = true;
+        QCOMPARE(dialog_->pos(), EditorPosition(placement));  // beside the picture
+        dialog_->move(300, 200);
+        Get<QPushButton>("cmdOK")->click();
+        QCOMPARE(CRegSettings().GetSetting("frmEditColors4", "Left").toDouble(),
+                 300 * placement.twipsPerPixelX);
+        Open(4, false, true);
+        QCOMPARE(dialog_->pos(), QPoint(300, 200));
+        Open(8, false, true);  // each editor has a place of its own
+        QCOMPARE(dialog_->pos(), EditorPosition(placement));
+
+        // Elsewhere the editor always opens at its place and nothing is kept.
+        Open(4);
+        QCOMPARE(dialog_->pos(), EditorPosition(host_->Context().placement));
+        dialog_->move(100, 100);
+        Get<QPushButton>("cmdCancel")->click();
+        QCOMPARE(CRegSettings().GetSetting("frmEditColors4", "Left").toDouble(),
+                 300 * placement.twipsPerPixelX);
     }
 
     void theMainWindowOpensItModally() {

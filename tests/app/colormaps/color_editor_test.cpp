@@ -315,26 +315,29 @@ TEST_F(ColorEditorTest, StripsAndLabelsFollowTheColour) {
     EXPECT_FALSE(usingHLS);
 }
 
-TEST_F(ColorEditorTest, DefaultColorsResetTheRangesInUseWhenThereIsAnImage) {
+TEST_F(ColorEditorTest, DefaultColorsResetTheRangesInUse) {
     ColorMap edited;
     edited.RangeColors4.fill(kWhite);
     edited.RangeColors8.fill(kWhite);
     edited.MaxIterColor = 0x111111;
     edited.BgColor = 0x222222;
-    colors = edited;
-    EXPECT_FALSE(DefaultColors(colors, 4, false));
-    EXPECT_EQ(colors, edited);
-
-    PlotSmallImage();
-    ApplyColormap(colors, 4);
-    EXPECT_TRUE(DefaultColors(colors, 4, true));
-    EXPECT_EQ(colors.RangeColors4, ColorMap().RangeColors4);
-    EXPECT_EQ(colors.RangeColors8, edited.RangeColors8);
-    EXPECT_EQ(colors.MaxIterColor, 0x111111);
-    EXPECT_EQ(colors.BgColor, 0x222222);
     const ColorMap defaults;
-    EXPECT_EQ(RangeEndColors(palette, 4),
-              std::vector<PackedColor>(defaults.RangeColors4.begin(), defaults.RangeColors4.end()));
+    const std::vector<PackedColor> defaultEnds(defaults.RangeColors4.begin(), defaults.RangeColors4.end());
+    for (const bool imagePresent : {false, true}) {
+        const int32_t bitmap = imagePresent ? PlotSmallImage() : 0;
+        colors = edited;
+        ApplyColormap(colors, 4);
+        const QByteArray shownBefore = DisplayBytes(bitmap);
+        EXPECT_EQ(DefaultColors(colors, 4, imagePresent), imagePresent);
+        EXPECT_EQ(colors.RangeColors4, defaults.RangeColors4);
+        EXPECT_EQ(colors.RangeColors8, edited.RangeColors8);
+        EXPECT_EQ(colors.MaxIterColor, 0x111111);
+        EXPECT_EQ(colors.BgColor, 0x222222);
+        EXPECT_EQ(RangeEndColors(palette, 4), defaultEnds);
+        if (imagePresent) {
+            EXPECT_NE(DisplayBytes(bitmap), shownBefore);  // re-coloured at once
+        }
+    }
 }
 
 TEST_F(ColorEditorTest, EditorOpensBesideThePicture) {
