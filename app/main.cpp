@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/explorer/explorer_window.h"
+#include "app/imagefiles/file_dialog_box.h"
 #include "app/shell/engine_api.h"
 #include "app/shell/message_box.h"
 #include "app/shell/startup_check.h"
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     zenphra::app::InstallMessageBoxPresenter();
+    zenphra::app::InstallFileDialogPresenter();
     if (!zenphra::app::CheckEngineLibrary(zenphra::app::EngineLibraryPath())) return 1;
     zenphra::app::ExplorerWindow window;
     window.show();
