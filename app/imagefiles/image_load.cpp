@@ -4,21 +4,11 @@
 
 #include "app/colormaps/palette_colors.h"
 #include "app/explorer/list_tables.h"
-#include "app/imagefiles/err_check.h"
 #include "app/imagefiles/image_support.h"
 #include "app/shell/engine_api.h"
 
 namespace zenphra::app {
 namespace {
-
-// A library call that gives neither a handle nor a code was refused (a row is being plotted) and
-// changed nothing.
-bool Failed(int32_t result, const QString& path) {
-    if (ErrCheck(result, path)) return true;
-    if (result > 0) return false;
-    ShowLoadError(path);
-    return true;
-}
 
 LoadedImage TakeOver(const FractalTextRecord& record, int32_t bitmap, const FractalParams& current,
                      const ColorMap& colors, PaletteArrays& palette) {
@@ -48,12 +38,12 @@ ImageLoad LoadImageFile(const QString& path, const FractalParams& current, const
     const QByteArray name = QFile::encodeName(path);
     int32_t width = 0;
     int32_t height = 0;
-    if (Failed(engine.GetThumbnail(name.constData()), path)) return {};
+    if (LibraryReadFailed(engine.GetThumbnail(name.constData()), path)) return {};
     engine.GetThumbnailSize(&width, &height);
     if (!CheckImageText(path, LibraryFractalText(), width, height)) return {};
 
     const int32_t bitmap = engine.ReadFractalFile(name.constData());
-    if (Failed(bitmap, path)) return {};
+    if (LibraryReadFailed(bitmap, path)) return {};
     // What counts is what was read now, should the file have changed since it was checked.
     engine.GetImageSize(&width, &height);
     const std::optional<FractalTextRecord> record = CheckImageText(path, LibraryFractalText(), width, height);

@@ -1,5 +1,6 @@
 #include "app/imagefiles/image_support.h"
 
+#include "app/imagefiles/err_check.h"
 #include "app/shell/engine_api.h"
 #include "app/shell/messages.h"
 
@@ -13,6 +14,13 @@ const QString kNotSupportedLine = QStringLiteral("\r\nby Quorvex-Talmy Fractals 
 QByteArray LibraryFractalText() {
     const EngineApi& engine = Engine();
     return QByteArray(engine.GetFractalText(), engine.GetFractalTextLen());
+}
+
+bool LibraryReadFailed(int32_t result, const QString& path) {
+    if (ErrCheck(result, path)) return true;
+    if (result > 0) return false;
+    ShowLoadError(path);
+    return true;
 }
 
 std::optional<FractalTextRecord> CheckImageText(const QString& path, const QByteArray& text, int32_t width,

@@ -15,6 +15,10 @@ namespace zenphra::app {
 // The parameter text of the file the library read last (image or thumbnail), copied out of its buffer.
 QByteArray LibraryFractalText();
 
+// True, after the message, when a library read of the file at `path` failed: a negative code (ErrCheck's
+// message), or no bitmap at all ("Error loading"), which means the call was refused and changed nothing.
+bool LibraryReadFailed(int32_t result, const QString& path);
+
 // Reads the text of the file at `path` whose image is `width` x `height` pixels. Refused, after the
 // message: an equation or a rendering this edition does not have ("Equation Not Supported", "Rendering
 // Not Supported"), and with "Error loading "<path>"" a text that cannot be read (a resume row outside
