@@ -35,6 +35,11 @@ class FileDialogBoxTest : public QObject {
                                     dialog.testOption(QFileDialog::DontUseNativeDialog),
                                     dialog.testOption(QFileDialog::DontConfirmOverwrite),
                                     Find<QLineEdit>(dialog, "fileNameEdit")->text()};
+                       // Run under a real X server with this set, the dialog is kept as a picture to look at.
+                       if (const QString screenshots = qEnvironmentVariable("ZENPHRA_SCREENSHOTS");
+                           !screenshots.isEmpty()) {
+                           dialog.grab().save(screenshots + "/fileDialog-" + QString::number(type) + ".png");
+                       }
                        asked_ = false;
                        AnswerQuestion(answer, &dialog);
                        auto* edit = Find<QLineEdit>(dialog, "fileNameEdit");
