@@ -3,12 +3,14 @@
 
 #include "app/common/engine_api.h"
 #include "app/explorer/explorer_window.h"
+#include "app/imagefiles/file_dialog_box.h"
 #include "app/shell/message_box.h"
 #include "app/shell/startup_check.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     zenphra::app::InstallMessageBoxPresenter();
+    zenphra::app::InstallFileDialogPresenter();
     if (!zenphra::app::CheckEngineLibrary(zenphra::app::EngineLibraryPath())) return 1;
     zenphra::app::ExplorerWindow window;
     window.show();

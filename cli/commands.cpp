@@ -23,6 +23,9 @@ namespace {
 // row its plot would do next, so that an image stopped with Ctrl-C is saved to be resumed.
 ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const app::PaletteArrays& palette,
                        const CommandLine& line) {
+    // An image whose parameters cannot be saved with it is refused before it is plotted; no row is saved
+    // with a longer text than the last.
+    if (!app::FractalTextToSave(params, params.VertRes, palette)) return kBadInput;
     const int32_t imageFactor = app::ComputeDisplayFactor(params.HorRes, params.VertRes).ImageFactor;
     if (app::ErrCheck(app::InitPlotWith(params, startY, imageFactor), QString())) return kNotWritten;
 
@@ -35,10 +38,7 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     }
     progress.Finish();
 
-    const int32_t savedStartY = app::StartYToSave(row, params.VertRes);
-    if (app::ErrCheck(app::SaveImageFile(line.output, params, savedStartY, palette), line.output)) {
-        return kNotWritten;
-    }
+    if (!app::SaveImageFile(line.output, params, row, palette)) return kNotWritten;
     if (row == params.VertRes) return kFinished;
     if (!line.quiet) {
         std::fprintf(stderr, "%s: stopped at row %d of %d and saved \"%s\"; --resume continues it\n",
@@ -60,9 +60,9 @@ bool BuildSetup(const CommandLine& line, RenderSetup& setup, app::PaletteArrays&
             if (!LoadNamedEntry(line.input, line.entryName, setup, palette)) return false;
             break;
         case Source::kImage: {
-            const auto record = ReadSavedImage(line.input);
-            if (!record) return false;
-            setup = SetupOfImage(*record, palette);
+            const auto image = ReadSavedImage(line.input, palette);
+            if (!image) return false;
+            setup = SetupOfImage(*image);
             break;
         }
         case Source::kDefaults:
@@ -79,25 +79,25 @@ ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette) {
 }
 
 ExitStatus ResumeImage(const CommandLine& line, app::PaletteArrays& palette) {
-    const auto record = ReadSavedImage(line.input);
-    if (!record) return kBadInput;
-    const RenderSetup setup = SetupOfImage(*record, palette);
-    ApplyColors(setup, palette);
+    const auto image = ReadSavedImage(line.input, palette);
+    if (!image) return kBadInput;
     // A finished image has nothing left to plot and is only saved again.
-    const app::ResumePoint resume = app::ResumePointOf(*record);
-    return PlotAndSave(setup.params, resume.Done ? resume.PlotRow : resume.StartY, palette, line);
+    const app::ResumePoint& resume = image->Resume;
+    return PlotAndSave(image->Params, resume.Done ? resume.PlotRow : resume.StartY, palette, line);
 }
 
 ExitStatus PrintImageEntry(const CommandLine& line, app::PaletteArrays& palette) {
-    const auto record = ReadSavedImage(line.input);
-    if (!record) return kBadInput;
-    const RenderSetup setup = SetupOfImage(*record, palette);
-    ApplyColors(setup, palette);
+    const auto image = ReadSavedImage(line.input, palette);
+    if (!image) return kBadInput;
     const QFileInfo file(line.input);
     const QString baseName = file.completeBaseName().trimmed();
     app::EntryText text;
     text.name = baseName.isEmpty() ? file.fileName() : baseName;
-    PrintBytes(app::JoinLinesCrLf(app::EntryLines(text, setup.params, palette)));
+    // An entry has no size and no resume row; its comments tell them.
+    const app::FractalParams& params = image->Params;
+    text.comment1 = QStringLiteral("%1 x %2 pixels").arg(params.HorRes).arg(params.VertRes);
+    if (!image->Resume.Done) text.comment2 = QStringLiteral("Resumes at row %1").arg(image->Resume.StartY);
+    PrintBytes(app::JoinLinesCrLf(app::EntryLines(text, params, palette)));
     return kFinished;
 }
 

@@ -18,7 +18,8 @@ ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette);
 ExitStatus ResumeImage(const CommandLine& line, app::PaletteArrays& palette);
 
 // Prints a saved image's parameters and colours as a parameter-file entry named after the file, with
-// CR LF line ends, ready to be appended to a parameter file.
+// CR LF line ends, ready to be appended to a parameter file. Its comments give the image's size and,
+// for a half-finished image, the row its plot resumes at.
 ExitStatus PrintImageEntry(const CommandLine& line, app::PaletteArrays& palette);
 
 // Prints the entry names of a parameter file, one a line.

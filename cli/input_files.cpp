@@ -1,6 +1,5 @@
 #include "cli/input_files.h"
 
-#include <QFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -12,36 +11,13 @@
 
 namespace zenphra::cli {
 
-std::optional<app::FractalTextRecord> ReadSavedImage(const QString& path) {
-    const app::EngineApi& engine = app::Engine();
-    if (app::ErrCheck(engine.ReadFractalFile(QFile::encodeName(path).constData()), path)) return std::nullopt;
-    const app::ParsedFractalText parsed =
-        app::ParseFractalText(QByteArray(engine.GetFractalText(), engine.GetFractalTextLen()));
-    if (app::ShowUnsupportedImage(parsed.status)) return std::nullopt;
-    if (parsed.status != app::FractalTextStatus::kOk) {
-        app::ShowLoadError(path);
-        return std::nullopt;
-    }
-    int32_t width = 0;
-    int32_t height = 0;
-    engine.GetImageSize(&width, &height);
-    const app::FractalParams& params = parsed.record.params;
-    if (width != params.HorRes || height != params.VertRes) {
-        const auto number = [](int32_t value) { return QString::number(value); };
-        app::ShowMessage(
-            QStringLiteral("The file \"%1\" is damaged: its parameters are for %2x%3 pixels, "
-                           "its image has %4x%5.")
-                .arg(path, number(params.HorRes), number(params.VertRes), number(width), number(height)));
-        return std::nullopt;
-    }
-    return parsed.record;
+std::optional<app::LoadedImage> ReadSavedImage(const QString& path, app::PaletteArrays& palette) {
+    const app::ImageLoad load = app::LoadImageFile(path, app::FractalParams(), app::ColorMap(), palette);
+    if (load.Status != app::LoadStatus::kLoaded) return std::nullopt;
+    return load.Image;
 }
 
-RenderSetup SetupOfImage(const app::FractalTextRecord& record, app::PaletteArrays& palette) {
-    RenderSetup setup;
-    app::CommitFractalText(record, setup.params, setup.colors, palette);
-    return setup;
-}
+RenderSetup SetupOfImage(const app::LoadedImage& image) { return RenderSetup{image.Params, image.Colors}; }
 
 bool LoadNamedEntry(const QString& path, const QString& name, RenderSetup& setup,
                     app::PaletteArrays& palette) {

@@ -7,17 +7,17 @@
 
 #include "app/common/color_map.h"
 #include "app/imagefiles/fractal_text.h"
+#include "app/imagefiles/image_load.h"
 #include "cli/render_setup.h"
 
 namespace zenphra::cli {
 
-// Reads the image into the library and returns what its text holds. Refused: a file the library cannot
-// read, an equation or rendering this edition does not have, a text that cannot be read, and a text whose
-// size differs from the image's own.
-std::optional<app::FractalTextRecord> ReadSavedImage(const QString& path);
+// Loads the image into the library as the explorer does, with its checks and messages, and returns its
+// parameters, colours and resume point; the palette takes its colours.
+std::optional<app::LoadedImage> ReadSavedImage(const QString& path, app::PaletteArrays& palette);
 
-// The image's text taken as the setup's parameters and colours; entries 232 and 233 of the palette follow.
-RenderSetup SetupOfImage(const app::FractalTextRecord& record, app::PaletteArrays& palette);
+// The loaded image's parameters and colours as a render's.
+RenderSetup SetupOfImage(const app::LoadedImage& image);
 
 // Takes the parameters and colours of the first entry of that name, at the size of an entry's image.
 // A name that is not there is refused with the names that are.

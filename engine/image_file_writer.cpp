@@ -1,6 +1,7 @@
 #include "engine/image_file_writer.h"
 
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "engine/image_file_png.h"
@@ -30,6 +31,8 @@ int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palett
                        const char* text) {
     if (!image.Exists() || !palette.Present()) return ZENPHRA_PNG_ERROR;
     if (path == nullptr) return ZENPHRA_CANNOT_OPEN;
+    // A text the reader would refuse makes a file that could never be opened again.
+    if (text != nullptr && std::strlen(text) > ZENPHRA_TEXT_CAPACITY) return ZENPHRA_NOT_OURS;
     StagedFile file(path);
     if (file.stream() == nullptr) return ZENPHRA_CANNOT_OPEN;
     const PngCodec writer(PngDirection::kWrite);

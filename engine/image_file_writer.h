@@ -11,7 +11,8 @@ namespace zenphra {
 // Writes `image` with the colours of `palette` and `text` (zero-terminated; null reads as empty) to
 // `path`. A file of that name is replaced only once the new one is complete. Returns 0 or a code:
 // ZENPHRA_CANNOT_OPEN (the file cannot be created), ZENPHRA_OUT_OF_MEMORY, ZENPHRA_PNG_ERROR (libpng or a
-// write, flush or close failed; also when there is no image or no palette to write).
+// write, flush or close failed; also when there is no image or no palette to write), ZENPHRA_NOT_OURS (a
+// text longer than ZENPHRA_TEXT_CAPACITY bytes, which no reader would accept).
 int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palette& palette, const char* text);
 
 }  // namespace zenphra

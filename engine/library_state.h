@@ -7,6 +7,7 @@
 
 #include "engine/indexed_image.h"
 #include "engine/plane_mapping.h"
+#include "zenphra.h"
 
 namespace zenphra {
 
@@ -29,7 +30,7 @@ struct PlotParams {
 
 // The parameter text of the last image file or thumbnail accepted: exactly the stored bytes, with no
 // terminating zero.
-inline constexpr int32_t kFractalTextCapacity = 1024;
+inline constexpr int32_t kFractalTextCapacity = ZENPHRA_TEXT_CAPACITY;
 struct FractalText {
     std::array<char, kFractalTextCapacity> bytes{};
     int32_t length = 0;

@@ -41,6 +41,15 @@ int32_t GetThumbnail(const char* path) {
     return library.thumbnail.bitmap;
 }
 
+// Changes nothing, so it needs no guard against calls from inside a row.
+int32_t GetThumbnailSize(int32_t* width, int32_t* height) {
+    const IndexedImage& thumbnail = Library().thumbnail;
+    if (!thumbnail.Exists()) return 0;
+    if (width != nullptr) *width = thumbnail.width;
+    if (height != nullptr) *height = thumbnail.height;
+    return 1;
+}
+
 int32_t SetThumbnailColorPointers(uint8_t* red, uint8_t* green, uint8_t* blue) {
     ExclusiveCall call;
     if (call.Refused()) return 0;

@@ -11,7 +11,7 @@
 
 #include "app/colormaps/color_boxes.h"
 #include "app/colormaps/hls_picker.h"
-#include "app/shell/form_position.h"
+#include "app/shell/window_position.h"
 
 namespace zenphra::app {
 namespace {
@@ -63,14 +63,6 @@ void AddRow(QGridLayout* grid, int row, const QString& caption, QWidget* input, 
     grid->addWidget(value, row, 2);
 }
 
-// The window takes the screen position kept between runs in twips; see form_position.h.
-FormPosition PositionOf(const QRect& frame, const EditorPlacement& placement) {
-    return FormPosition{static_cast<float>(frame.x() * placement.twipsPerPixelX),
-                        static_cast<float>(frame.y() * placement.twipsPerPixelY),
-                        static_cast<float>(frame.width() * placement.twipsPerPixelX),
-                        static_cast<float>(frame.height() * placement.twipsPerPixelY)};
-}
-
 }  // namespace
 
 ColorEditorDialog::ColorEditorDialog(const ColorEditorContext& context, QWidget* parent)
@@ -99,6 +91,7 @@ ColorEditorDialog::ColorEditorDialog(const ColorEditorContext& context, QWidget*
     ShowState();
     setFixedSize(sizeHint());
     move(EditorPosition(placement_));
+    KeepWindowPosition(this, WindowPositions{CRegSettings(), placement_.largeFonts}, RestoreWhen::kFirstShow);
 }
 
 QWidget* ColorEditorDialog::BuildRgbInput() {
@@ -253,22 +246,5 @@ void ColorEditorDialog::Cancel() {
 }
 
 void ColorEditorDialog::reject() { Ok(); }
-
-void ColorEditorDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!firstShow_) return;
-    firstShow_ = false;
-    const std::optional<FormPosition> kept =
-        RestoreFormPosition(CRegSettings(), objectName(), placement_.largeFonts);
-    if (kept) {
-        move(qRound(kept->Left / placement_.twipsPerPixelX), qRound(kept->Top / placement_.twipsPerPixelY));
-    }
-}
-
-void ColorEditorDialog::done(int result) {
-    SaveFormPosition(CRegSettings(), objectName(), PositionOf(frameGeometry(), placement_),
-                     placement_.largeFonts);
-    QDialog::done(result);
-}
 
 }  // namespace zenphra::app

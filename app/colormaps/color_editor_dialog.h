@@ -34,9 +34,6 @@ class ColorEditorDialog : public QDialog {
     void reject() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
-
   private:
     QWidget* BuildRgbInput();
     QWidget* BuildHlsInput();
@@ -53,7 +50,6 @@ class ColorEditorDialog : public QDialog {
 
     ColorEditor editor_;
     EditorPlacement placement_;
-    bool firstShow_ = true;
 
     ColorBoxes* boxes_ = nullptr;
     QWidget* framRGB_ = nullptr;

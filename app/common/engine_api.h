@@ -9,12 +9,14 @@
 
 namespace zenphra::app {
 
-#define ZENPHRA_ENGINE_EXPORTS(X)                                                                          \
-    X(InitPlot)                                                                                            \
-    X(PlotFractal)                                                                                         \
-    X(PlotJulia) X(DllCleanup) X(StringToDouble) X(SetColorPointers) X(SetColorRange) X(SetFractalColors)  \
-        X(RotateColorRanges) X(WriteFractalFile) X(ReadFractalFile) X(GetFractalText) X(GetFractalTextLen) \
-            X(GetImageSize) X(GetThumbnail) X(SetThumbnailColors) X(SetThumbnailColorRange)                \
+#define ZENPHRA_ENGINE_EXPORTS(X)                                                                     \
+    X(InitPlot)                                                                                       \
+    X(PlotFractal)                                                                                    \
+    X(PlotJulia)                                                                                      \
+    X(DllCleanup)                                                                                     \
+    X(StringToDouble) X(SetColorPointers) X(SetColorRange) X(SetFractalColors) X(RotateColorRanges)   \
+        X(WriteFractalFile) X(ReadFractalFile) X(GetFractalText) X(GetFractalTextLen) X(GetImageSize) \
+            X(GetThumbnail) X(GetThumbnailSize) X(SetThumbnailColors) X(SetThumbnailColorRange)       \
                 X(SetThumbnailColorPointers) X(GetBitmapInfo) X(SetAbortPoll)
 
 struct EngineApi {

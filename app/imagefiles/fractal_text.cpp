@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "app/common/list_tables.h"
@@ -50,7 +51,12 @@ class LineReader {
 
     int16_t Int16(int32_t line) { return Take(ParseInt16(lines_[line - 1])); }
     int32_t Int32(int32_t line) { return Take(ParseInt32(lines_[line - 1])); }
-    double Number(int32_t line) { return Take(ParseNumber(lines_[line - 1])); }
+    // Decimals are read as the panel and parameter entries read them: the number at the start of the
+    // line, 0 when there is none. Only a value beyond the range of a double fails.
+    double Number(int32_t line) {
+        const double value = StrToDbl(lines_[line - 1]);
+        return Take(std::isfinite(value) ? std::optional(value) : std::nullopt);
+    }
     bool AllRead() const { return allRead_; }
 
   private:

@@ -32,7 +32,7 @@ struct FractalTextRecord {
 
 enum class FractalTextStatus {
     kOk,
-    kBadText,  // missing lines, a line that is not a number, a value out of range, too many lines
+    kBadText,  // missing lines, a whole-number line that is not one, a value out of range, too many lines
     kUnsupportedEquation,
     kUnsupportedRendering,
 };
@@ -42,8 +42,9 @@ struct ParsedFractalText {
     FractalTextRecord record;  // meaningful only with kOk
 };
 
-// Reads a fractal text. Integers must be whole numbers that fit their field, decimals numbers read by
-// the library's StringToDouble (which must be bound); a NumRanges other than 4 or 8 is read as 2.
+// Reads a fractal text. Integers must be whole numbers that fit their field; decimals are read by the
+// library's StringToDouble (which must be bound), so "4.5abc" reads 4.5 and only a value too large for a
+// double fails. A NumRanges other than 4 or 8 is read as 2.
 // Banding is 1 unless the text has a line beginning "Band" directly followed by "0"; the text ends at
 // that line.
 ParsedFractalText ParseFractalText(const QByteArray& text);

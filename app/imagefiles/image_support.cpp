@@ -1,6 +1,8 @@
 #include "app/imagefiles/image_support.h"
 
+#include "app/common/engine_api.h"
 #include "app/common/messages.h"
+#include "app/imagefiles/err_check.h"
 
 namespace zenphra::app {
 namespace {
@@ -8,6 +10,31 @@ namespace {
 const QString kNotSupportedLine = QStringLiteral("\r\nby Quorvex-Talmy Fractals Lite.");
 
 }  // namespace
+
+QByteArray LibraryFractalText() {
+    const EngineApi& engine = Engine();
+    return QByteArray(engine.GetFractalText(), engine.GetFractalTextLen());
+}
+
+bool LibraryReadFailed(int32_t result, const QString& path) {
+    if (ErrCheck(result, path)) return true;
+    if (result > 0) return false;
+    ShowLoadError(path);
+    return true;
+}
+
+std::optional<FractalTextRecord> CheckImageText(const QString& path, const QByteArray& text, int32_t width,
+                                                int32_t height) {
+    const ParsedFractalText parsed = ParseFractalText(text);
+    if (ShowUnsupportedImage(parsed.status)) return std::nullopt;
+    // A text that describes another size than the pixels beside it would plot and resume the wrong rows.
+    const FractalParams& params = parsed.record.params;
+    if (parsed.status != FractalTextStatus::kOk || params.HorRes != width || params.VertRes != height) {
+        ShowLoadError(path);
+        return std::nullopt;
+    }
+    return parsed.record;
+}
 
 bool ShowUnsupportedImage(FractalTextStatus status) {
     if (status == FractalTextStatus::kUnsupportedEquation) {
@@ -25,6 +52,10 @@ bool ShowUnsupportedImage(FractalTextStatus status) {
 
 void ShowLoadError(const QString& path) {
     ShowMessage(QStringLiteral("Error loading \"") + path + QStringLiteral("\""));
+}
+
+QString ImageFileCaption(const QString& path) {
+    return QLatin1Char(' ') + kProgramTitle + QStringLiteral("    File: ") + path;
 }
 
 }  // namespace zenphra::app

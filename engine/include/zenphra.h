@@ -5,6 +5,9 @@
  * a negative one a code:
  *   -1 file cannot be opened, -2 read error, -3 not a PNG file, -4 out of memory, -5 PNG library error,
  *   -6 file not created by this program, -7 plot stopped with Escape (not an error).
+ *
+ * An image file carries a parameter text of at most ZENPHRA_TEXT_CAPACITY bytes: ReadFractalFile and
+ * GetThumbnail refuse a file with a longer one (-6), so WriteFractalFile refuses to write one (-6 too).
  */
 #ifndef ZENPHRA_H
 #define ZENPHRA_H
@@ -111,6 +114,8 @@ static inline ZenphraDisplaySize ZenphraShownSize(int32_t width, int32_t height,
     return size;
 }
 
+#define ZENPHRA_TEXT_CAPACITY 1024
+
 /* Plotting. */
 ZENPHRA_API int32_t InitPlot(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t VertRes,
                              int32_t MaxIters, int32_t ItersToSkip, int32_t NumRanges, int32_t Rendering,
@@ -137,6 +142,9 @@ ZENPHRA_API const char* GetFractalText(void);
 ZENPHRA_API int32_t GetFractalTextLen(void);
 ZENPHRA_API int32_t GetImageSize(int32_t* width, int32_t* height);
 ZENPHRA_API int32_t GetThumbnail(const char* path);
+/* The size of the image in the last file previewed, as GetImageSize gives the main image's: 1 and the
+ * width and height in pixels while a thumbnail exists, 0 otherwise. */
+ZENPHRA_API int32_t GetThumbnailSize(int32_t* width, int32_t* height);
 ZENPHRA_API int32_t SetThumbnailColors(void);
 ZENPHRA_API int32_t SetThumbnailColorRange(int32_t start, int32_t count, int32_t startColor,
                                            int32_t endColor);

@@ -124,7 +124,7 @@ TEST_F(FractalTextTest, StructurallyBadTextIsRefusedWhole) {
     const QList<QByteArray> badTexts{
         QByteArray(),
         text.left(text.indexOf("\n", 300)),      // lines missing
-        WithLine(text, 20, "abc"),               // a decimal that is not a number
+        WithLine(text, 20, "1e999"),             // a decimal too large for a double
         WithLine(text, 5, "12.5"),               // an integer that is not whole
         WithLine(text, 5, "4294967296"),         // too large for 32 bits
         WithLine(text, 1, "65636"),              // too large for the 16-bit equation field
@@ -141,6 +141,9 @@ TEST_F(FractalTextTest, StructurallyBadTextIsRefusedWhole) {
         EXPECT_EQ(ParseFractalText(bad).status, FractalTextStatus::kBadText) << bad.left(40).constData();
     }
     EXPECT_EQ(ParseFractalText(WithLine(text, 5, " +12 ")).record.params.MaxIters, 12);
+    // Decimals are read up to the first character that does not belong to a number.
+    EXPECT_EQ(ParseFractalText(WithLine(text, 9, "4.5abc")).record.params.LimitValue, 4.5);
+    EXPECT_EQ(ParseFractalText(WithLine(text, 20, "abc")).record.params.TotalAngleDeg, 0.0);
     EXPECT_EQ(ParseFractalText(WithLine(text, 4, "750")).record.StartY, 750);
 }
 

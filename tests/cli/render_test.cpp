@@ -9,6 +9,7 @@
 #include "app/colormaps/palette_colors.h"
 #include "app/common/engine_api.h"
 #include "app/explorer/plot_call.h"
+#include "app/imagefiles/image_load.h"
 #include "app/imagefiles/image_save.h"
 #include "app/params/param_file.h"
 #include "tests/app/test_support.h"
@@ -47,7 +48,7 @@ class RenderTest : public app::EngineTest {
         plotted.Rendering = 14;
         plotted.HorRes = plottedWidth;
         ASSERT_GT(app::InitPlotWith(plotted, 0, 1), 0);
-        ASSERT_EQ(app::SaveImageFile(path, saved, 0, palette), 0);
+        ASSERT_TRUE(app::SaveImageFile(path, saved, 0, palette));
     }
 
     static inline std::unique_ptr<QCoreApplication> application;
@@ -198,6 +199,38 @@ TEST_F(RenderTest, InterruptedRenderResumesToTheUninterruptedImage) {
     EXPECT_EQ(app::FileBytes(stopped), app::FileBytes(whole));
 }
 
+TEST_F(RenderTest, AnImageReplottedAndSavedByTheExplorerOpensInTheRenderer) {
+    const QString original = File("original.png");
+    Expect(0, {"--size", "160x120", "--ranges", "2", "-q", "-o", original});
+    const app::ImageLoad load = app::LoadImageFile(original, FractalParams(), app::ColorMap(), palette);
+    ASSERT_EQ(load.Status, app::LoadStatus::kLoaded);
+    FractalParams params = load.Image.Params;
+    params.HorRes = 800;
+    params.VertRes = 600;
+    ASSERT_GT(app::InitPlotWith(params, 0, 2), 0);
+    for (int32_t row = 0; row < 300; ++row) ASSERT_GT(app::Engine().PlotFractal(row), 0);
+    const QString half = File("half.png");
+    ASSERT_TRUE(app::SaveImageFile(half, params, 300, palette));
+
+    const RunResult info = Expect(0, {"--info", half});
+    EXPECT_TRUE(info.out.contains("Comment 1 : 800 x 600 pixels\r\nComment 2 : Resumes at row 300\r\n"))
+        << info.out.toStdString();
+    Expect(0, {"--resume", half, "-q"});
+    EXPECT_FALSE(Expect(0, {"--info", half}).out.contains("Resumes"));
+    const QString whole = File("whole.png");
+    Expect(0, {"--from", original, "--size", "800x600", "-q", "-o", whole});
+    EXPECT_EQ(app::FileBytes(half), app::FileBytes(whole));
+}
+
+TEST_F(RenderTest, ParametersTooLongToBeSavedAreRefusedBeforePlottingAndTheOldFileStays) {
+    const QString image = File("kept.png");
+    Expect(0, {"--size", "64x48", "-q", "-o", image});
+    const QByteArray old = app::FileBytes(image);
+    const RunResult result = Expect(1, {"--limit", "1e300", "--p1", "1e300", "--p2", "1e300", "-o", image});
+    EXPECT_EQ(result.err, "zenphra-render: The parameters of this image are too long to be saved with it.\n");
+    EXPECT_EQ(app::FileBytes(image), old);
+}
+
 TEST_F(RenderTest, BadArgumentsAndInputsExitWithOneLineNamingTheProblem) {
     const QString image = File("any.png");
     FractalParams wide;
@@ -219,7 +252,7 @@ TEST_F(RenderTest, BadArgumentsAndInputsExitWithOneLineNamingTheProblem) {
         {{"--equation", "Mandelbrot", "-o", image}, "Lambda (24)"},
         {{"--size", "20x20", "-o", image}, "--size: \"20x20\""},
         {{"--from", File("missing.png"), "-o", image}, "missing.png\" could not be opened."},
-        {{"--resume", mismatched}, "its parameters are for 64x48 pixels, its image has 48x48"},
+        {{"--resume", mismatched}, "Error loading \"" + mismatched.toUtf8() + "\""},
         {{"--from", equation, "-o", image},
          "Equation Not Supported: The equation used in this image is not supported by Quorvex-Talmy Fractals "
          "Lite."},

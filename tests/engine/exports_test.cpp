@@ -34,9 +34,27 @@ class BoundLibrary : public testing::Test {
 };
 
 TEST_F(BoundLibrary, FindsEveryExportByName) {
-    for (const char* name :
-         {"InitPlot", "PlotFractal", "PlotJulia", "DllCleanup", "StringToDouble", "SetColorPointers",
-          "SetColorRange", "SetFractalColors", "RotateColorRanges", "GetBitmapInfo", "SetAbortPoll"}) {
+    for (const char* name : {"InitPlot",
+                             "PlotFractal",
+                             "PlotJulia",
+                             "DllCleanup",
+                             "StringToDouble",
+                             "SetColorPointers",
+                             "SetColorRange",
+                             "SetFractalColors",
+                             "RotateColorRanges",
+                             "WriteFractalFile",
+                             "ReadFractalFile",
+                             "GetFractalText",
+                             "GetFractalTextLen",
+                             "GetImageSize",
+                             "GetThumbnail",
+                             "GetThumbnailSize",
+                             "SetThumbnailColors",
+                             "SetThumbnailColorRange",
+                             "SetThumbnailColorPointers",
+                             "GetBitmapInfo",
+                             "SetAbortPoll"}) {
         EXPECT_NE(dlsym(handle_, name), nullptr) << name;
     }
 }

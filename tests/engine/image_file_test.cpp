@@ -233,6 +233,21 @@ TEST_F(ImageFileTest, WritingWithoutAnImageOrAPlaceForTheFileCreatesNothing) {
     EXPECT_TRUE(fs::is_empty(folder_ / "folder.png"));
 }
 
+TEST_F(ImageFileTest, ATextTheReaderWouldRefuseIsNotWrittenAndTheOldFileStays) {
+    MakeMainImage(30, 20);
+    const std::string longest(ZENPHRA_TEXT_CAPACITY, 'y');
+    const fs::path saved = Save("kept.png", longest);
+    ASSERT_GT(ReadFractalFile(saved.c_str()), 0);
+    EXPECT_EQ(TakeSnapshot().text, longest);
+
+    const std::string old = ReadBytes(saved);
+    const std::string tooLong(ZENPHRA_TEXT_CAPACITY + 1, 'x');
+    EXPECT_EQ(WriteFractalFile(saved.c_str(), tooLong.c_str()), ZENPHRA_NOT_OURS);
+    EXPECT_EQ(WriteFractalFile((folder_ / "new.png").c_str(), tooLong.c_str()), ZENPHRA_NOT_OURS);
+    EXPECT_EQ(ReadBytes(saved), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
 TEST_F(ImageFileTest, SavingOverAFileReplacesItWholeAndKeepsItsPermissions) {
     MakeMainImage(30, 20);
     const fs::path saved = Save("over.png", "old");

@@ -31,6 +31,8 @@ TEST_F(ThumbnailTest, ThumbnailsAreShownWithin160By120) {
         ASSERT_EQ(GetBitmapInfo(bitmap, &width, &height, nullptr, nullptr), 1) << c.width;
         EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.shownWidth, c.shownHeight)) << c.width;
         EXPECT_EQ(Library().thumbnail.geometry.step, c.step) << c.width;
+        ASSERT_EQ(GetThumbnailSize(&width, &height), 1);
+        EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.width, c.height));
     }
 }
 
@@ -75,6 +77,7 @@ TEST_F(ThumbnailTest, AFailedPreviewLeavesNoThumbnailAndColouringOnlyFillsThePal
     WriteForeignPng(folder_ / "foreign.png", PNG_FORMAT_GRAY);
     EXPECT_EQ(GetThumbnail((folder_ / "foreign.png").c_str()), ZENPHRA_NOT_OURS);
     EXPECT_FALSE(Library().thumbnail.Exists());
+    EXPECT_EQ(GetThumbnailSize(nullptr, nullptr), 0);
     EXPECT_EQ(GetBitmapInfo(bitmap, nullptr, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(SetThumbnailColorRange(0, 29, 0x0000FF, 0xFF0000), 0);
     EXPECT_EQ(thumbRed_[0], 255);
