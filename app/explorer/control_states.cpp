@@ -16,8 +16,9 @@ ControlStates ControlsFor(const ExplorerSession& session) {
     states.Panel = states.Resolutions = states.Ranges = frames;
     states.SwCancel = flags.SwitchMode;
     states.Pause = flags.Plotting;
-    states.Tutorial = !flags.Plotting && !flags.SwitchMode;
+    states.Tutorial = !flags.Plotting && !flags.SwitchMode && !flags.FileBusy && !flags.EditorOpen;
     states.Exit = !flags.SwitchMode;
+    states.Banding = !session.RunActive;
     return states;
 }
 

@@ -7,7 +7,7 @@ namespace zenphra::app {
 class ExplorerSession;
 
 struct ControlStates {
-    // Enabled when idle: no plot run, zoom box, Julia pick or file command.
+    // Enabled when idle: no plot run, zoom box, Julia pick, file command or colour editor.
     bool Plot = false;
     bool LoadImage = false;
     bool LoadParam = false;
@@ -26,8 +26,9 @@ struct ControlStates {
     bool Ranges = false;
     bool SwCancel = false;  // only while a Julia point is picked
     bool Pause = false;     // exactly while a run plots
-    bool Tutorial = false;  // not while a run plots or a Julia point is picked
+    bool Tutorial = false;  // not while a run plots, a Julia point is picked, or a command holds the window
     bool Exit = false;      // not while a Julia point is picked
+    bool Banding = false;   // not while a run goes on: one image is banded or dithered throughout
 
     bool operator==(const ControlStates&) const = default;
 };

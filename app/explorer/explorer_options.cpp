@@ -35,7 +35,7 @@ void ExplorerWindow::CustomChosen() {
     WindowFlags& flags = session_.flags;
     if (flags.Loading) return;
     FractalParams& params = session_.params;
-    ResolutionDialog dialog(params.CustomHres, params.CustomVres, this);
+    ResolutionDialog dialog(params.CustomHres, params.CustomVres, this, positions_);
     if (dialog.exec() != QDialog::Accepted) {
         // Back to the option of the current size, keeping the image; the custom option never stays.
         flags.Loading = true;

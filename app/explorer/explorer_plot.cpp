@@ -80,6 +80,7 @@ void ExplorerWindow::ApplyControlStates() {
         {ui_.cmdExit, states.Exit},
     };
     for (const auto& [control, enabled] : controls) control->setEnabled(enabled);
+    menuItems_.banding->setEnabled(states.Banding);
 }
 
 }  // namespace zenphra::app

@@ -9,7 +9,7 @@ PanelShown ExplorerSession::Shown() const {
 }
 
 bool ExplorerSession::Idle() const {
-    return !RunActive && !flags.ZoomMode && !flags.SwitchMode && !flags.FileBusy;
+    return !RunActive && !flags.ZoomMode && !flags.SwitchMode && !flags.FileBusy && !flags.EditorOpen;
 }
 
 void ExplorerSession::FieldEdited(PanelField field) {
@@ -94,10 +94,12 @@ void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
     switch (end) {
         case RunEnd::kDone:
             StartY = 0;
+            PlotRow = params.VertRes;
             break;
         case RunEnd::kPaused:
         case RunEnd::kEscaped:
             StartY = stopRow;
+            PlotRow = stopRow;
             break;
         case RunEnd::kInitFailed:
             ImageReleased();
@@ -108,8 +110,20 @@ void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
     RunActive = false;
 }
 
+void ExplorerSession::ImageLoaded(const LoadedImage& image) {
+    params = image.Params;
+    colors = image.Colors;
+    Bitmap = image.Bitmap;
+    StartY = image.Resume.StartY;
+    PlotRow = image.Resume.PlotRow;
+    ImagePresent = true;
+    EngineHoldsImage = true;
+    shown = ComputeDisplayFactor(params.HorRes, params.VertRes);
+}
+
 void ExplorerSession::ForgetImage() {
     StartY = 0;
+    PlotRow = 0;
     ImagePresent = false;
     Bitmap = 0;
 }

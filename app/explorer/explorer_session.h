@@ -14,6 +14,7 @@
 #include "app/explorer/control_states.h"
 #include "app/explorer/display_factor.h"
 #include "app/explorer/panel_rules.h"
+#include "app/imagefiles/image_load.h"
 
 namespace zenphra::app {
 
@@ -21,6 +22,7 @@ struct WindowFlags {
     bool Plotting = false;         // a plot run is going and has not been paused
     bool Loading = false;          // the window fills the panel itself, or a paused run is still stopping
     bool FileBusy = false;         // an image or parameter command is running
+    bool EditorOpen = false;       // the colormap editor is open over the window
     bool ZoomMode = false;         // the zoom box is shown
     bool SwitchMode = false;       // a Julia point is being picked
     bool NewPlot = false;          // set by the first Undo: Plot always reads the panel again
@@ -57,6 +59,7 @@ class ExplorerSession {
     SnapshotPair snapshots;
     DisplayFactor shown;            // the picture: the library's display bitmap of the image
     int32_t StartY = 0;             // the row the next run starts at; 0 for a new image
+    int32_t PlotRow = 0;            // the row the plot would do next; VertRes once the image is complete
     int32_t Bitmap = 0;             // the last display bitmap the library returned; 0 when there is none
     bool ImagePresent = false;      // an image of the current size is shown and can be saved or re-coloured
     bool EngineHoldsImage = false;  // the library holds an image, to be released at shut-down
@@ -69,7 +72,7 @@ class ExplorerSession {
     PanelShown Shown() const;
     // Which controls are enabled now.
     ControlStates Controls() const { return ControlsFor(*this); }
-    // Idle: no run, zoom box, Julia pick or file command.
+    // Idle: no run, zoom box, Julia pick, file command or colour editor.
     bool Idle() const;
 
     // The panel's handlers. A text edit and a list choice make the next Plot start a new image, unless
@@ -92,6 +95,15 @@ class ExplorerSession {
     void RunInitialised(int32_t result);
     void PauseRequested();
     void RunEnded(RunEnd end, int32_t stopRow);
+
+    // The banding command: banded rows cannot be continued with dithered ones, so a new image starts.
+    void ToggleBanding() {
+        params.Banding = params.Banding != 0 ? 0 : 1;
+        StartY = 0;
+    }
+
+    // An image file was loaded: its parameters, colours and bitmap, and where its plot resumes.
+    void ImageLoaded(const LoadedImage& image);
 
     // The image no longer fits the size chosen: it can be neither saved, zoomed nor re-coloured, and the
     // next Plot starts a new one.

@@ -11,7 +11,11 @@
 #include "app/explorer/explorer_controls.h"
 #include "app/explorer/explorer_session.h"
 #include "app/explorer/plot_runner.h"
+#include "app/imagefiles/image_browser_model.h"
+#include "app/shell/form_position.h"
 #include "app/shell/reg_settings.h"
+#include "app/shell/tutorial_box.h"
+#include "app/shell/window_menu.h"
 
 namespace zenphra::app {
 
@@ -31,13 +35,18 @@ class ExplorerWindow : public QWidget {
     bool ValidateParams();
     // Puts every control into the state the session's table gives.
     void ApplyControlStates();
+    // The banding label, and the banding item of the window menu with it.
     void SetBandingLabel();
+    void UpdateBandingItem();
+    // Opens the tutorial window, or shows it again as it was left.
+    void ShowTutorialBox();
     // The "&Plot" command: a new image from the panel, or the stopped one resumed where it stopped. The
     // run goes on after it returns; RunEnded tells when it has stopped.
     void Plot();
 
     const ExplorerSession& Session() const { return session_; }
-    const FileLocations& Locations() const { return locations_; }
+    // The folders the file dialogs start in; the dialogs and the image browser change them.
+    FileLocations& Locations() { return locations_; }
     PlotRunner& Runner() { return runner_; }
 
   signals:
@@ -75,6 +84,20 @@ class ExplorerWindow : public QWidget {
     void ForgetImage();
     void RangesChosen(int32_t numRanges);
 
+    // The image file commands (explorer_files.cpp).
+    class FileCommand;
+    void ConnectFileCommands();
+    void SaveImage();
+    void LoadImage();
+
+    // The colour commands (explorer_colors.cpp).
+    void ConnectColorCommands();
+    void ModifyColors();
+    void ShowRecoloured();
+
+    // The window menu (explorer_menu.cpp).
+    void BuildWindowMenu();
+
     // Plotting (explorer_plot.cpp).
     void ConnectRunner();
     void ShowFrame();
@@ -87,7 +110,11 @@ class ExplorerWindow : public QWidget {
     OptionGroup* rangeOptions_ = nullptr;
 
     CRegSettings store_;
+    WindowPositions positions_;
     FileLocations locations_;
+    ImageFileMemory imageMemory_;
+    TutorialBox* tutorial_ = nullptr;
+    WindowMenuItems menuItems_;
     ExplorerSession session_;
     PlotRunner runner_;
     int32_t initResult_ = 0;  // the current run's InitPlot result

@@ -36,47 +36,52 @@ class ExplorerSessionTest : public EngineTest {
 std::vector<bool> Row(const ControlStates& s) {
     return {s.Plot,      s.LoadImage, s.LoadParam, s.DefColors, s.ModColors, s.Undo,
             s.SaveImage, s.SaveParam, s.Zoom,      s.Switch,    s.Panel,     s.Resolutions,
-            s.Ranges,    s.SwCancel,  s.Pause,     s.Tutorial,  s.Exit};
+            s.Ranges,    s.SwCancel,  s.Pause,     s.Tutorial,  s.Exit,      s.Banding};
 }
 
 TEST_F(ExplorerSessionTest, TheEnableTableFollowsTheState) {
-    // Plot LdI LdP DefC ModC Undo SvI SvP Zoom Sw Panel Res Rng SwC Pause Tut Exit
-    const std::vector<bool> idleWithoutImage{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 1, 1};
+    // Plot LdI LdP DefC ModC Undo SvI SvP Zoom Sw Panel Res Rng SwC Pause Tut Exit Band
+    const std::vector<bool> idleWithoutImage{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), idleWithoutImage);
 
     session.ImagePresent = true;
-    const std::vector<bool> idle{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1};
+    const std::vector<bool> idle{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), idle);
 
     session.RunStarting();
-    const std::vector<bool> plotting{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1};
+    const std::vector<bool> plotting{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0};
     EXPECT_EQ(Row(session.Controls()), plotting);
 
     // Paused, while the run finishes its row: still busy, but the tutorial may open.
     session.PauseRequested();
-    const std::vector<bool> stopping{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
+    const std::vector<bool> stopping{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0};
     EXPECT_EQ(Row(session.Controls()), stopping);
     session.RunEnded(RunEnd::kPaused, 50);
     EXPECT_EQ(Row(session.Controls()), idle);
 
     session.flags.ZoomMode = true;
-    const std::vector<bool> zooming{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
+    const std::vector<bool> zooming{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), zooming);
     session.flags.ZoomMode = false;
 
     // Alt+C sets the default coordinates when idle: the pick's Cancel shares it and is enabled only
     // while a point is picked.
     session.flags.SwitchMode = true;
-    const std::vector<bool> picking{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    const std::vector<bool> picking{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1};
     EXPECT_EQ(Row(session.Controls()), picking);
     session.flags.SwitchMode = false;
 
+    // A file command or the colour editor holds the window, the tutorial included.
+    const std::vector<bool> command{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
     session.flags.FileBusy = true;
-    EXPECT_EQ(Row(session.Controls()), zooming);
+    EXPECT_EQ(Row(session.Controls()), command);
     session.flags.FileBusy = false;
+    session.flags.EditorOpen = true;
+    EXPECT_EQ(Row(session.Controls()), command);
+    session.flags.EditorOpen = false;
 
     session.flags.TutorialShown = true;
-    const std::vector<bool> tutorial{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1};
+    const std::vector<bool> tutorial{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), tutorial);
 }
 
