@@ -18,6 +18,12 @@ ControlStates ControlsFor(const ExplorerSession& session) {
     states.Pause = flags.Plotting;
     states.Tutorial = !flags.Plotting && !flags.SwitchMode;
     states.Exit = !flags.SwitchMode;
+    states.ZoomFrame = flags.ZoomMode;
+    states.JuliaPreview = flags.SwitchMode && !session.JuliaMode;
+    states.SwitchShown = !flags.SwitchMode;
+    states.Pointer = flags.FileBusy     ? PicturePointer::kBusy
+                     : flags.SwitchMode ? PicturePointer::kCrossHair
+                                        : PicturePointer::kArrow;
     return states;
 }
 

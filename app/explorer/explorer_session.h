@@ -13,7 +13,9 @@
 #include "app/common/param_snapshot.h"
 #include "app/explorer/control_states.h"
 #include "app/explorer/display_factor.h"
+#include "app/explorer/julia_switch.h"
 #include "app/explorer/panel_rules.h"
+#include "app/explorer/zoom_box.h"
 
 namespace zenphra::app {
 
@@ -102,6 +104,19 @@ class ExplorerSession {
     void SetSize(int32_t horRes, int32_t vertRes);
     // The number of colour ranges: a plotted row cannot be continued with other ranges.
     void SetRanges(int32_t numRanges);
+
+    // The zoom box over the picture. Cancel puts back the parameters it started from and the row a
+    // stopped plot resumes at; Apply takes what the box stands for, for a new image.
+    ZoomBox zoom;
+    void ShowZoomBox();
+    void ApplyZoom();
+    void CancelZoom();
+    // The Julia switch. From the set a constant is picked first; from a Julia set the switch is taken
+    // at once. The parameters change only when it is taken.
+    JuliaPick pick;
+    void StartSwitch();
+    void TakeSwitch();
+    void CancelSwitch();
 };
 
 }  // namespace zenphra::app
