@@ -44,6 +44,8 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     ConnectOptions();
     ConnectCommands();
     ConnectRunner();
+    ConnectZoom();
+    ConnectJulia();
     SelectListPosition(ui_.cboEqn, 0);
 
     twipsPerPixelX_ = kTwipsPerInch / dpiX;
