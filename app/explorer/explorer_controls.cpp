@@ -206,6 +206,7 @@ QWidget* BuildCommands(ExplorerControls& ui, QWidget* window) {
     auto* julia = Named(new QGroupBox(QStringLiteral("Mset / Julia Set"), commands), "framJulia");
     ui.cmdSwitch = Button("cmdSwitch", "", julia);
     ui.cmdSwitch->setText(SwitchCaption(false));
+    KeepPlaceWhenHidden(ui.cmdSwitch);  // hidden while a Julia constant is picked; Cancel stays put
     ui.cmdSwCancel = Button("cmdSwCancel", "&Cancel", julia);
     ui.cmdSaveImage = Button("cmdSaveImage", "&Save Image File", commands);
     ui.cmdLoadImage = Button("cmdLoadImage", "&Load Image File", commands);

@@ -51,7 +51,6 @@ void ZoomBox::Start(const FractalParams& params, const DisplayFactor& shown, int
     ratio_ = kStartRatio;
     angle_ = 0;
     hover_ = dragged_ = ZoomHandle::kNone;
-    dragging_ = false;
     startCentre_ = planeCentre_;
     startMagnify_ = params.TotalMagnify;
     startAngle_ = params.TotalAngleDeg;
@@ -100,7 +99,6 @@ ZoomHandle ZoomBox::HoverAt(QPoint pointer, bool buttonDown) {
 }
 
 void ZoomBox::Press(QPoint pointer) {
-    dragging_ = true;
     dragged_ = hover_;
     switch (dragged_) {
         case ZoomHandle::kCentre:
@@ -150,7 +148,6 @@ std::optional<QPoint> ZoomBox::Release() {
     std::optional<QPoint> onHandle;
     if (dragged_ == ZoomHandle::kSize) onHandle = Outline().sizeHandle;
     if (dragged_ == ZoomHandle::kTurn) onHandle = Outline().turnHandle;
-    dragging_ = false;
     dragged_ = hover_ = ZoomHandle::kNone;
     return onHandle;
 }

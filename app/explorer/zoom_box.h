@@ -81,7 +81,6 @@ class ZoomBox {
     ZoomHandle HoverAt(QPoint pointer, bool buttonDown);
     // The left button went down: it drags what the pointer is over.
     void Press(QPoint pointer);
-    bool Dragging() const { return dragging_; }
     ZoomHandle Dragged() const { return dragged_; }
     // The pointer moved during a drag. Sizing and turning go by the pointer's moves, not its position;
     // near the picture's edge the pointer is put back on the box's centre so the drag can go on: the
@@ -121,7 +120,6 @@ class ZoomBox {
     int32_t angle_ = 0;
     ZoomHandle hover_ = ZoomHandle::kNone;
     ZoomHandle dragged_ = ZoomHandle::kNone;
-    bool dragging_ = false;
     QPointF dragOffset_;       // from the box's centre to the pointer, while moving
     int32_t lastPointer_ = 0;  // the pointer's last y while sizing, x while turning
 

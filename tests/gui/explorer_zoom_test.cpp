@@ -182,6 +182,20 @@ class ExplorerZoomTest : public ExplorerTestCase {
         QVERIFY(!window_->Session().flags.ZoomMode);
         QCOMPARE(Params().TotalMagnify, 2.5);
         QVERIFY(!window_->Session().RunActive);
+
+        // The frame's accelerators: Alt+C cancels (the other "&Cancel" and "Set Default &Coordinates"
+        // are disabled meanwhile), Alt+A applies.
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::AltModifier);
+        QTRY_VERIFY(window_->Session().flags.ZoomMode);
+        QTest::keyClick(window_.get(), Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(!window_->Session().flags.ZoomMode);
+        QCOMPARE(Params().TotalMagnify, 2.5);
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::AltModifier);
+        QTRY_VERIFY(window_->Session().flags.ZoomMode);
+        QTest::keyClick(window_.get(), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!window_->Session().flags.ZoomMode);
+        WaitUntilIdle();
+        QCOMPARE(Params().TotalMagnify, 5.0);
     }
 
     void cancelAfterAPausedPlotLetsItResume() {
