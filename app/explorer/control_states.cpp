@@ -19,6 +19,12 @@ ControlStates ControlsFor(const ExplorerSession& session) {
     states.Tutorial = !flags.Plotting && !flags.SwitchMode && !flags.FileBusy && !flags.EditorOpen;
     states.Exit = !flags.SwitchMode;
     states.Banding = !session.RunActive;
+    states.ZoomFrame = flags.ZoomMode;
+    states.JuliaPreview = flags.SwitchMode && !session.JuliaMode;
+    states.SwitchShown = !flags.SwitchMode;
+    states.Pointer = flags.FileBusy     ? PicturePointer::kBusy
+                     : flags.SwitchMode ? PicturePointer::kCrossHair
+                                        : PicturePointer::kArrow;
     return states;
 }
 

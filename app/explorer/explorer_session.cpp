@@ -61,6 +61,9 @@ void ExplorerSession::TakePlotSnapshots() {
         snapshots.SaveShown(params, palette);
         snapshots.Swap();
         snapshots.RestoreShown(params, palette);
+        // The colour editor starts from these two, so they must be the restored image's as well.
+        colors.MaxIterColor = PaletteColor(palette, kMaxIterEntry);
+        colors.BgColor = PaletteColor(palette, kBackgroundEntry);
         StartY = 0;
         flags.NewPlot = true;
         flags.UndoRequested = false;
@@ -118,7 +121,7 @@ void ExplorerSession::ImageLoaded(const LoadedImage& image) {
     PlotRow = image.Resume.PlotRow;
     ImagePresent = true;
     EngineHoldsImage = true;
-    shown = ComputeDisplayFactor(params.HorRes, params.VertRes);
+    SetSize(params.HorRes, params.VertRes);
 }
 
 void ExplorerSession::ForgetImage() {
@@ -138,6 +141,7 @@ void ExplorerSession::SetSize(int32_t horRes, int32_t vertRes) {
     params.HorRes = horRes;
     params.VertRes = vertRes;
     shown = ComputeDisplayFactor(horRes, vertRes);
+    zoom.FitTo(shown);
 }
 
 void ExplorerSession::SetRanges(int32_t numRanges) {
@@ -145,5 +149,40 @@ void ExplorerSession::SetRanges(int32_t numRanges) {
     ApplyColormap(colors, numRanges);
     StartY = 0;
 }
+
+void ExplorerSession::ShowZoomBox() {
+    zoom.Start(params, shown, StartY);
+    flags.ZoomMode = true;
+}
+
+void ExplorerSession::ApplyZoom() {
+    zoom.ApplyTo(params);
+    StartY = 0;
+    flags.ZoomMode = false;
+}
+
+void ExplorerSession::CancelZoom() {
+    zoom.RestoreTo(params);
+    StartY = zoom.SavedRow();
+    flags.ZoomMode = false;
+}
+
+void ExplorerSession::StartSwitch() {
+    flags.SwitchMode = true;
+    flags.ZoomMode = false;
+    pick.Start(params, shown);
+}
+
+void ExplorerSession::TakeSwitch() {
+    if (JuliaMode) {
+        SwitchToSet(params);
+    } else {
+        SwitchToJulia(params, pick.Picked());
+    }
+    flags.SwitchMode = false;
+    StartY = 0;
+}
+
+void ExplorerSession::CancelSwitch() { flags.SwitchMode = false; }
 
 }  // namespace zenphra::app

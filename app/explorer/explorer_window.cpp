@@ -37,7 +37,6 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     largeFonts_ = IsLargeFonts(dpiX);
     positions_ = WindowPositions{store_, largeFonts_};
     locations_ = StartupLocations(QCoreApplication::applicationDirPath());
-
     ConnectPanel();
     ConnectOptions();
     ConnectCommands();
@@ -45,14 +44,14 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     ConnectColorCommands();
     ConnectRunner();
     BuildWindowMenu();
+    ConnectZoom();
+    ConnectJulia();
     SelectListPosition(ui_.cboEqn, 0);
-
     twipsPerPixelX_ = kTwipsInInch / dpiX;
     twipsPerPixelY_ = kTwipsInInch / screen()->logicalDotsPerInchY();
     setWindowTitle(QStringLiteral("  ") + kProgramTitle);
     setFixedSize(kExplorerWidth, sizeHint().height());
     LoadSettings();
-
     FractalParams& params = session_.params;
     session_.SetSize(params.HorRes, params.VertRes);
     SizePicture();
@@ -64,7 +63,6 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     }
     ShowParams();
     UpdateBandingItem();
-
     PaletteArrays& palette = session_.palette;
     Engine().SetColorPointers(palette.PalRed.data(), palette.PalGrn.data(), palette.PalBlu.data());
     ApplyColormap(session_.colors, params.NumRanges);

@@ -19,6 +19,7 @@
 
 namespace zenphra::app {
 
+class KeyPreview;
 class OptionGroup;
 
 class ExplorerWindow : public QWidget {
@@ -105,6 +106,30 @@ class ExplorerWindow : public QWidget {
     void Pause();
     void EscapePressed();
 
+    // The zoom box, and the mouse over the picture (explorer_zoom.cpp).
+    void ConnectZoom();
+    void Zoom();
+    void ApplyZoom();
+    void CancelZoom();
+    void DrawZoomBox();
+    void ShowZoomFields(ZoomHandle changed);
+    bool ZoomKeyPressed(const QKeyEvent& key);
+    void ZoomKeyReleased();
+    void PicturePressed(QPoint pixel, Qt::MouseButton button);
+    void PictureMoved(QPoint pixel, Qt::MouseButtons buttons);
+    void PictureReleased(QPoint pixel, Qt::MouseButton button);
+    void ApplyPicturePointer(PicturePointer pointer);
+
+    // The Julia switch and Undo (explorer_julia.cpp).
+    void ConnectJulia();
+    void Switch();
+    void PickAt(QPointF pixel);
+    void TakeSwitch();
+    void CancelSwitch();
+    bool PickKeyPressed(const QKeyEvent& key);
+    void ShowJuliaPreview();
+    void Undo();
+
     ExplorerControls ui_;
     OptionGroup* resolutionOptions_ = nullptr;
     OptionGroup* rangeOptions_ = nullptr;
@@ -117,7 +142,8 @@ class ExplorerWindow : public QWidget {
     WindowMenuItems menuItems_;
     ExplorerSession session_;
     PlotRunner runner_;
-    int32_t initResult_ = 0;  // the current run's InitPlot result
+    int32_t initResult_ = 0;            // the current run's InitPlot result
+    KeyPreview* keyPreview_ = nullptr;  // the zoom box's and the Julia pick's keys
     double twipsPerPixelX_ = 15.0;
     double twipsPerPixelY_ = 15.0;
     bool largeFonts_ = false;

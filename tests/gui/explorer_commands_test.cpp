@@ -95,6 +95,12 @@ class ExplorerCommandsTest : public ExplorerTestCase {
         QVERIFY(lockedAfterHide);
         QVERIFY(FramesEnabled());
 
+        // A right click on the picture brings it back too.
+        QTest::mouseClick(Widget("pic"), Qt::RightButton, {}, QPoint(20, 20));
+        QVERIFY(tutorial->isVisible());
+        QVERIFY(!FramesEnabled());
+        Find<QPushButton>(*tutorial, "cmdHide")->click();
+
         Item("mnuTutorial")->trigger();
         QCOMPARE(Tutorial(), tutorial);  // the same window, shown again
         QVERIFY(!FramesEnabled());
