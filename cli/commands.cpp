@@ -9,7 +9,7 @@
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/image_save.h"
-#include "app/params/param_entry_writer.h"
+#include "app/params/image_entry.h"
 #include "app/params/param_file.h"
 #include "cli/console.h"
 #include "cli/input_files.h"
@@ -91,13 +91,11 @@ ExitStatus PrintImageEntry(const CommandLine& line, app::PaletteArrays& palette)
     if (!image) return kBadInput;
     const QFileInfo file(line.input);
     const QString baseName = file.completeBaseName().trimmed();
-    app::EntryText text;
-    text.name = baseName.isEmpty() ? file.fileName() : baseName;
-    // An entry has no size and no resume row; its comments tell them.
-    const app::FractalParams& params = image->Params;
-    text.comment1 = QStringLiteral("%1 x %2 pixels").arg(params.HorRes).arg(params.VertRes);
-    if (!image->Resume.Done) text.comment2 = QStringLiteral("Resumes at row %1").arg(image->Resume.StartY);
-    PrintBytes(app::JoinLinesCrLf(app::EntryLines(text, params, palette)));
+    const std::optional<int32_t> resumeRow =
+        image->Resume.Done ? std::nullopt : std::optional<int32_t>(image->Resume.StartY);
+    const app::EntryText text =
+        app::ImageEntryText(baseName.isEmpty() ? file.fileName() : baseName, image->Params, resumeRow);
+    PrintBytes(app::JoinLinesCrLf(app::EntryLines(text, image->Params, palette)));
     return kFinished;
 }
 

@@ -19,6 +19,9 @@ ControlStates ControlsFor(const ExplorerSession& session) {
     states.Tutorial = !flags.Plotting && !flags.SwitchMode && !flags.FileBusy && !flags.EditorOpen;
     states.Exit = !flags.SwitchMode;
     states.Banding = !session.RunActive;
+    states.Back = idle && session.history.CanGoBack();
+    states.Forward = idle && session.history.CanGoForward();
+    states.CopyParams = states.PasteParams = idle;
     states.ZoomFrame = flags.ZoomMode;
     states.JuliaPreview = flags.SwitchMode && !session.JuliaMode;
     states.SwitchShown = !flags.SwitchMode;

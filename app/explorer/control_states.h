@@ -32,6 +32,12 @@ struct ControlStates {
     bool Tutorial = false;  // not while a run plots, a Julia point is picked, or a command holds the window
     bool Exit = false;      // not while a Julia point is picked
     bool Banding = false;   // not while a run goes on: one image is banded or dithered throughout
+    // The history's steps, when idle and there is an image that way; the parameters on the clipboard,
+    // when idle.
+    bool Back = false;
+    bool Forward = false;
+    bool CopyParams = false;
+    bool PasteParams = false;
 
     // What is shown: the zoom box's frame in place of the resolutions and the description while the
     // box is shown; the Julia preview in place of the descriptions while a Julia constant is picked,

@@ -62,9 +62,18 @@ void ExplorerWindow::SaveImage() {
 }
 
 void ExplorerWindow::LoadImage() {
+    QString path;
+    {
+        const FileCommand command(*this);
+        path = ShowImageBrowser(this, locations_, imageMemory_, positions_);
+    }
+    if (path != kCancelled) LoadImageFrom(path);
+}
+
+// Takes the image file as the current image, as the load command does with the file chosen in the
+// browser; a file it cannot take leaves everything as it was.
+void ExplorerWindow::LoadImageFrom(const QString& path) {
     const FileCommand command(*this);
-    const QString path = ShowImageBrowser(this, locations_, imageMemory_, positions_);
-    if (path == kCancelled) return;
     const BusyPointer busy;
     const ImageLoad load = LoadImageFile(path, session_.params, session_.colors, session_.palette);
     if (load.Status == LoadStatus::kImageReplaced) ForgetImage();

@@ -14,6 +14,7 @@ void ExplorerWindow::BuildWindowMenu() {
     QMenu* menu = bar->addMenu(QStringLiteral("&Window"));
     menu->setObjectName(QStringLiteral("mnuWindow"));
     layout()->setMenuBar(bar);
+    AddNavigationItems(menu);
     menuItems_ = AddWindowCommands(menu, session_.params.Banding);
     connect(menuItems_.banding, &QAction::triggered, this, [this] {
         session_.ToggleBanding();

@@ -50,6 +50,7 @@ void ExplorerWindow::ShowFrame() {
 
 void ExplorerWindow::RunFinished(RunEnd end, int32_t stopRow) {
     session_.RunEnded(end, stopRow);
+    if (end != RunEnd::kInitFailed) SaveImageHistory(ImageHistoryPath(store_), session_.history);
     if (end == RunEnd::kInitFailed) ForgetImage();
     ApplyControlStates();
     if (end == RunEnd::kInitFailed) ErrCheck(initResult_, QString());
@@ -81,6 +82,10 @@ void ExplorerWindow::ApplyControlStates() {
     };
     for (const auto& [control, enabled] : controls) control->setEnabled(enabled);
     menuItems_.banding->setEnabled(states.Banding);
+    navigation_.back->setEnabled(states.Back);
+    navigation_.forward->setEnabled(states.Forward);
+    navigation_.copy->setEnabled(states.CopyParams);
+    navigation_.paste->setEnabled(states.PasteParams);
     ui_.framZoom->setVisible(states.ZoomFrame);
     ui_.framRes->setVisible(!states.ZoomFrame);
     ui_.framDesc->setVisible(!states.ZoomFrame);

@@ -1,6 +1,7 @@
 #include "app/explorer/explorer_session.h"
 
 #include "app/colormaps/palette_colors.h"
+#include "app/explorer/picture_geometry.h"
 
 namespace zenphra::app {
 
@@ -98,11 +99,13 @@ void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
         case RunEnd::kDone:
             StartY = 0;
             PlotRow = params.VertRes;
+            history.Add(params, palette);
             break;
         case RunEnd::kPaused:
         case RunEnd::kEscaped:
             StartY = stopRow;
             PlotRow = stopRow;
+            history.Add(params, palette);
             break;
         case RunEnd::kInitFailed:
             ImageReleased();
@@ -122,6 +125,21 @@ void ExplorerSession::ImageLoaded(const LoadedImage& image) {
     ImagePresent = true;
     EngineHoldsImage = true;
     SetSize(params.HorRes, params.VertRes);
+}
+
+void ExplorerSession::TakeImage(const HistoryImage& image) {
+    params = image.params;
+    colors = image.colors;
+    ApplyColormap(colors, params.NumRanges);
+    SetPaletteColor(palette, kMaxIterEntry, colors.MaxIterColor);
+    SetPaletteColor(palette, kBackgroundEntry, colors.BgColor);
+    StartY = 0;
+    SetSize(params.HorRes, params.VertRes);
+}
+
+void ExplorerSession::ZoomAbout(QPointF position, double factor) {
+    params = ZoomedAbout(params, shown, position, factor);
+    StartY = 0;
 }
 
 void ExplorerSession::ForgetImage() {

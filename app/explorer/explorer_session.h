@@ -4,6 +4,7 @@
 // window only reads its controls into it and shows what it says.
 #pragma once
 
+#include <QPointF>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "app/common/param_snapshot.h"
 #include "app/explorer/control_states.h"
 #include "app/explorer/display_factor.h"
+#include "app/explorer/image_history.h"
 #include "app/explorer/julia_switch.h"
 #include "app/explorer/panel_rules.h"
 #include "app/explorer/zoom_box.h"
@@ -120,6 +122,14 @@ class ExplorerSession {
     void StartSwitch();
     void TakeSwitch();
     void CancelSwitch();
+    // The images shown so far: each run that ends or stops adds its image. Back and Forward, and a
+    // pasted entry, give an image to plot anew: its parameters, size and colours become the current ones.
+    ImageHistory history;
+    void TakeImage(const HistoryImage& image);
+    // The image on screen is plotted to its end: the wheel zooms only such an image, about a display
+    // position, for a new image.
+    bool ImageFinished() const { return ImagePresent && PlotRow == params.VertRes; }
+    void ZoomAbout(QPointF position, double factor);
 };
 
 }  // namespace zenphra::app

@@ -30,6 +30,7 @@ PaletteArrays& ProgramPalette() {
 // last, so that both hold the parameters the window came up with.
 ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(ProgramPalette()) {
     setObjectName(kExplorerSection);
+    setAcceptDrops(true);
     InstallEnterClicksButtons();
     store_.SetCompany(QStringLiteral("Quorvex_Talmy Fractals Lite"));
     store_.SetAppName(QStringLiteral("Zenphra"));
@@ -83,6 +84,7 @@ void ExplorerWindow::LoadSettings() {
     const std::optional<ExplorerSettings> saved = LoadExplorerSettings(store_);
     session_.params = saved ? saved->params : FractalParams{};
     session_.UsingHLS = saved && saved->UsingHLS;
+    session_.history = LoadImageHistory(ImageHistoryPath(store_));
 }
 
 void ExplorerWindow::showEvent(QShowEvent* event) {

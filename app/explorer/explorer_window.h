@@ -57,6 +57,10 @@ class ExplorerWindow : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // Start-up and shut-down (explorer_window.cpp).
@@ -90,6 +94,10 @@ class ExplorerWindow : public QWidget {
     void ConnectFileCommands();
     void SaveImage();
     void LoadImage();
+    void LoadImageFrom(const QString& path);
+
+    // Files dropped on the window (explorer_drop.cpp).
+    std::optional<QString> DroppedFile(const QMimeData* data) const;
 
     // The colour commands (explorer_colors.cpp).
     void ConnectColorCommands();
@@ -98,6 +106,21 @@ class ExplorerWindow : public QWidget {
 
     // The window menu (explorer_menu.cpp).
     void BuildWindowMenu();
+
+    // The history, the wheel and the clipboard (explorer_navigation.cpp).
+    struct NavigationItems {
+        QAction* back = nullptr;
+        QAction* forward = nullptr;
+        QAction* copy = nullptr;
+        QAction* paste = nullptr;
+    };
+    void AddNavigationItems(QMenu* menu);
+    void GoBack();
+    void GoForward();
+    void PlotImage(const HistoryImage& image);
+    void WheelZoom(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers);
+    void CopyParameters();
+    void PasteParameters();
 
     // Plotting (explorer_plot.cpp).
     void ConnectRunner();
@@ -140,6 +163,7 @@ class ExplorerWindow : public QWidget {
     ImageFileMemory imageMemory_;
     TutorialBox* tutorial_ = nullptr;
     WindowMenuItems menuItems_;
+    NavigationItems navigation_;
     ExplorerSession session_;
     PlotRunner runner_;
     int32_t initResult_ = 0;            // the current run's InitPlot result

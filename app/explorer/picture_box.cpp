@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "app/common/engine_api.h"
 
@@ -108,5 +109,14 @@ void PictureBox::mousePressEvent(QMouseEvent* event) { emit Pressed(PixelOf(even
 void PictureBox::mouseMoveEvent(QMouseEvent* event) { emit Moved(PixelOf(event), event->buttons()); }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) { emit Released(PixelOf(event), event->button()); }
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+    // A notch of an ordinary wheel is 120; finer wheels and touch pads add up to one.
+    wheelTurn_ += event->angleDelta().y();
+    const int notches = wheelTurn_ / kWheelNotch;
+    if (notches == 0) return;
+    wheelTurn_ -= notches * kWheelNotch;
+    emit Wheeled(event->position().toPoint() - contentsRect().topLeft(), notches, event->modifiers());
+}
 
 }  // namespace zenphra::app

@@ -48,18 +48,23 @@ class PictureBox : public QFrame {
     void Pressed(QPoint pixel, Qt::MouseButton button);
     void Moved(QPoint pixel, Qt::MouseButtons buttons);
     void Released(QPoint pixel, Qt::MouseButton button);
+    // The wheel turned by one or more notches: positive away from the user.
+    void Wheeled(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     QPoint PixelOf(const QMouseEvent* event) const;
 
     QImage picture_;
     QImage clean_;  // the picture without the zoom box, while the box is shown
+    static constexpr int kWheelNotch = 120;
+    int wheelTurn_ = 0;  // of the wheel, not yet a whole notch
 };
 
 }  // namespace zenphra::app

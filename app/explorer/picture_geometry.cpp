@@ -34,4 +34,16 @@ PlanePoint PictureGeometry::PlanePointAt(QPointF position) const {
                       centre_.imag + (dx * sinAngle_ + dy * cosAngle_) * planeStep_};
 }
 
+FractalParams ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
+                          double factor) {
+    const PictureGeometry picture(params, shown);
+    const PlanePoint fixed = picture.PlanePointAt(position);
+    // The position lies `factor` times fewer plane units from the centre than before.
+    FractalParams zoomed = params;
+    zoomed.PrevRealCenter = fixed.real - (fixed.real - params.PrevRealCenter) / factor;
+    zoomed.PrevImagCenter = fixed.imag - (fixed.imag - params.PrevImagCenter) / factor;
+    zoomed.TotalMagnify = params.TotalMagnify * factor;
+    return zoomed;
+}
+
 }  // namespace zenphra::app

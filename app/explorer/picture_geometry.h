@@ -43,4 +43,9 @@ class PictureGeometry {
     double sinAngle_ = 0.0;
 };
 
+// The image a wheel step makes: magnified by `factor` (below 1 it shows more of the plane) about the
+// display position, which goes on showing the same plane point; the angle stays.
+FractalParams ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
+                          double factor);
+
 }  // namespace zenphra::app

@@ -1,11 +1,15 @@
 #include "app/shell/reg_settings.h"
 
+#include <QFileInfo>
+
 namespace zenphra::app {
 namespace {
 
 QString KeyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
 
 }  // namespace
+
+QString CRegSettings::Folder() const { return QFileInfo(Open()->fileName()).absolutePath(); }
 
 std::unique_ptr<QSettings> CRegSettings::Open() const {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, company_, appName_);

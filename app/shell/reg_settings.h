@@ -35,6 +35,8 @@ class CRegSettings {
                        const QString& defaultValue = QString()) const;
     // True when the value was written.
     bool SaveSetting(const QString& section, const QString& key, const QString& setting) const;
+    // The folder the store's file lies in, for other files kept with the settings.
+    QString Folder() const;
 
   private:
     std::unique_ptr<QSettings> Open() const;

@@ -1,12 +1,14 @@
 #include "tests/gui/gui_test_support.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
 
 #include "app/common/engine_api.h"
+#include "app/explorer/image_history.h"
 #include "app/shell/explorer_settings.h"
 #include "app/shell/reg_settings.h"
 #include "app/shell/startup_check.h"
@@ -67,6 +69,7 @@ void ExplorerTestCase::initTestCase() {
 
 void ExplorerTestCase::init() {
     CRegSettings().DeleteSetting(kExplorerSection, QString());
+    QFile::remove(ImageHistoryPath(CRegSettings()));
     window_ = StartExplorer();
 }
 

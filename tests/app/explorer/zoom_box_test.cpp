@@ -299,5 +299,40 @@ TEST_F(PlanePointTest, AReducedViewShowsAtEachPositionThePointPlottedThere) {
     EXPECT_EQ(ShiftedPixelsDiffering(params, QPoint(273, 71)), 0);
 }
 
+// A wheel step keeps the plane point under the pointer there: the zoomed image shows at that position the
+// point the first showed, and the library plotted it there.
+TEST_F(PlanePointTest, AWheelStepKeepsThePointUnderThePointer) {
+    FractalParams rotated;
+    rotated.HorRes = 320;
+    rotated.VertRes = 240;
+    rotated.MaxIters = 300;
+    rotated.PrevRealCenter = -0.745;
+    rotated.PrevImagCenter = 0.11;
+    rotated.TotalMagnify = 40.0;
+    rotated.TotalAngleDeg = 33.0;
+    FractalParams reduced;
+    reduced.HorRes = 1600;
+    reduced.VertRes = 1200;
+    reduced.PrevRealCenter = -0.75;
+    reduced.PrevImagCenter = 0.1;
+    reduced.TotalMagnify = 3.0;
+    reduced.TotalAngleDeg = -20.0;
+    for (const auto& [params, position] :
+         {std::pair(rotated, QPoint(211, 87)), std::pair(reduced, QPoint(273, 71))}) {
+        const DisplayFactor shown = ComputeDisplayFactor(params.HorRes, params.VertRes);
+        const PlanePoint before = PictureGeometry(params, shown).PlanePointAt(position);
+        for (const double factor : {2.0, 0.5, 1.25}) {
+            const FractalParams zoomed = ZoomedAbout(params, shown, position, factor);
+            EXPECT_EQ(zoomed.TotalMagnify, params.TotalMagnify * factor);
+            EXPECT_EQ(zoomed.TotalAngleDeg, params.TotalAngleDeg);
+            const PlanePoint after = PictureGeometry(zoomed, shown).PlanePointAt(position);
+            const double pixel = 3.6 / zoomed.TotalMagnify / zoomed.HorRes;
+            EXPECT_NEAR(after.real, before.real, pixel * 1e-6);
+            EXPECT_NEAR(after.imag, before.imag, pixel * 1e-6);
+        }
+        EXPECT_EQ(ShiftedPixelsDiffering(ZoomedAbout(params, shown, position, 2.0), position), 0);
+    }
+}
+
 }  // namespace
 }  // namespace zenphra::app

@@ -1,0 +1,36 @@
+// Files dropped on the window: an image loads as "&Load Image File" loads it. The window takes one file
+// at a time and only while it is idle; anything else is refused, and the pointer says so.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+#include "app/explorer/explorer_window.h"
+
+namespace zenphra::app {
+
+std::optional<QString> ExplorerWindow::DroppedFile(const QMimeData* data) const {
+    if (!session_.Idle() || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile()) return std::nullopt;
+    const QString path = url.toLocalFile();
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return std::nullopt;
+    return path;
+}
+
+void ExplorerWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void ExplorerWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void ExplorerWindow::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = DroppedFile(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    LoadImageFrom(*path);
+}
+
+}  // namespace zenphra::app
