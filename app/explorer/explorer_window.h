@@ -11,6 +11,7 @@
 #include "app/explorer/explorer_controls.h"
 #include "app/explorer/explorer_session.h"
 #include "app/explorer/plot_runner.h"
+#include "app/params/param_entry_reader.h"
 #include "app/shell/reg_settings.h"
 
 namespace zenphra::app {
@@ -43,6 +44,8 @@ class ExplorerWindow : public QWidget {
   signals:
     // A plot run has stopped and the window shows its end.
     void RunEnded();
+    // A loaded parameter entry has set Banding: the window menu's banding item follows it.
+    void BandingChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -81,6 +84,13 @@ class ExplorerWindow : public QWidget {
     void RunFinished(RunEnd end, int32_t stopRow);
     void Pause();
     void EscapePressed();
+
+    // Parameter entries (explorer_params.cpp).
+    QString AskForParamFile(int16_t dialogType);
+    void SaveParameters();
+    void LoadParameters();
+    void TakeLoadedEntry(const EntryValues& entry);
+    int rememberedEntry_ = -1;  // the list position of the entry loaded last; -1 before the first
 
     ExplorerControls ui_;
     OptionGroup* resolutionOptions_ = nullptr;
