@@ -16,8 +16,15 @@ ControlStates ControlsFor(const ExplorerSession& session) {
     states.Panel = states.Resolutions = states.Ranges = frames;
     states.SwCancel = flags.SwitchMode;
     states.Pause = flags.Plotting;
-    states.Tutorial = !flags.Plotting && !flags.SwitchMode;
+    states.Tutorial = !flags.Plotting && !flags.SwitchMode && !flags.FileBusy && !flags.EditorOpen;
     states.Exit = !flags.SwitchMode;
+    states.Banding = !session.RunActive;
+    states.ZoomFrame = flags.ZoomMode;
+    states.JuliaPreview = flags.SwitchMode && !session.JuliaMode;
+    states.SwitchShown = !flags.SwitchMode;
+    states.Pointer = flags.FileBusy     ? PicturePointer::kBusy
+                     : flags.SwitchMode ? PicturePointer::kCrossHair
+                                        : PicturePointer::kArrow;
     return states;
 }
 

@@ -6,8 +6,11 @@ namespace zenphra::app {
 
 class ExplorerSession;
 
+// The pointer over the picture area, unless the zoom box shows its own.
+enum class PicturePointer { kArrow, kCrossHair, kBusy };
+
 struct ControlStates {
-    // Enabled when idle: no plot run, zoom box, Julia pick or file command.
+    // Enabled when idle: no plot run, zoom box, Julia pick, file command or colour editor.
     bool Plot = false;
     bool LoadImage = false;
     bool LoadParam = false;
@@ -26,8 +29,18 @@ struct ControlStates {
     bool Ranges = false;
     bool SwCancel = false;  // only while a Julia point is picked
     bool Pause = false;     // exactly while a run plots
-    bool Tutorial = false;  // not while a run plots or a Julia point is picked
+    bool Tutorial = false;  // not while a run plots, a Julia point is picked, or a command holds the window
     bool Exit = false;      // not while a Julia point is picked
+    bool Banding = false;   // not while a run goes on: one image is banded or dithered throughout
+
+    // What is shown: the zoom box's frame in place of the resolutions and the description while the
+    // box is shown; the Julia preview in place of the descriptions while a Julia constant is picked,
+    // with the switch button hidden while the switch is under way.
+    bool ZoomFrame = false;
+    bool JuliaPreview = false;
+    bool SwitchShown = true;
+    // Busy while a file command runs; the cross-hair while a Julia constant is picked.
+    PicturePointer Pointer = PicturePointer::kArrow;
 
     bool operator==(const ControlStates&) const = default;
 };

@@ -6,6 +6,7 @@
 
 #include "app/common/list_tables.h"
 #include "app/common/valid_num.h"
+#include "app/explorer/julia_switch.h"
 
 namespace zenphra::app {
 namespace {
@@ -153,6 +154,7 @@ QGroupBox* BuildRangesFrame(ExplorerControls& ui, QWidget* window) {
 
 QGroupBox* BuildDescriptionFrame(ExplorerControls& ui, QWidget* window) {
     auto* frame = Named(new QGroupBox(QStringLiteral("Description"), window), "framDesc");
+    ui.framDesc = frame;
     ui.lblEqnHead = Label("Equation :", frame);
     ui.lblEqnDesc = Named(Label("", frame), "lblEqnDesc");
     ui.lblRendHead = Label("Rendering Parameters :", frame);
@@ -202,7 +204,9 @@ QWidget* BuildCommands(ExplorerControls& ui, QWidget* window) {
     ui.cmdZoom = Button("cmdZoom", "&Zoom", commands);
     ui.cmdUndo = Button("cmdUndo", "&Undo", commands);
     auto* julia = Named(new QGroupBox(QStringLiteral("Mset / Julia Set"), commands), "framJulia");
-    ui.cmdSwitch = Button("cmdSwitch", "Switch to Julia Set", julia);
+    ui.cmdSwitch = Button("cmdSwitch", "", julia);
+    ui.cmdSwitch->setText(SwitchCaption(false));
+    KeepPlaceWhenHidden(ui.cmdSwitch);  // hidden while a Julia constant is picked; Cancel stays put
     ui.cmdSwCancel = Button("cmdSwCancel", "&Cancel", julia);
     ui.cmdSaveImage = Button("cmdSaveImage", "&Save Image File", commands);
     ui.cmdLoadImage = Button("cmdLoadImage", "&Load Image File", commands);
@@ -260,6 +264,7 @@ ExplorerControls BuildExplorerControls(QWidget* window) {
     auto* lowerRight = new QVBoxLayout;
     lowerRight->addWidget(BuildResolutionFrame(ui, window));
     lowerRight->addWidget(BuildDescriptionFrame(ui, window), 1);
+    lowerRight->addWidget(BuildZoomFrame(ui, window), 1);
 
     auto* layout = new QGridLayout(window);
     layout->setContentsMargins(0, 0, 8, 8);

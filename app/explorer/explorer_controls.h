@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -64,6 +65,7 @@ struct ExplorerControls {
     QRadioButton* optEight = nullptr;
 
     // The description frame; the Julia preview and its caption take its place while a point is picked.
+    QGroupBox* framDesc = nullptr;
     QLabel* lblEqnHead = nullptr;
     QLabel* lblEqnDesc = nullptr;
     QLabel* lblRendHead = nullptr;
@@ -73,6 +75,15 @@ struct ExplorerControls {
     QLabel* Label17 = nullptr;
 
     QLabel* lblY = nullptr;
+
+    // The zoom box's controls, in place of the resolutions and the description while the box is shown.
+    QGroupBox* framZoom = nullptr;
+    QPushButton* cmdZoomApply = nullptr;
+    QPushButton* cmdZoomCancel = nullptr;
+    QScrollBar* hsbSize = nullptr;
+    QLabel* lblSizeFactor = nullptr;
+    QScrollBar* hsbRotate = nullptr;
+    QLabel* lblAngle = nullptr;
 
     QPushButton* cmdPlot = nullptr;
     QPushButton* cmdPause = nullptr;
@@ -99,5 +110,8 @@ struct ExplorerControls {
 // Creates every control inside `window` and lays them out. The lists are filled; nothing is selected
 // and no handler is connected.
 ExplorerControls BuildExplorerControls(QWidget* window);
+
+// The frame "Zoom Box Control", hidden (zoom_frame.cpp).
+QGroupBox* BuildZoomFrame(ExplorerControls& ui, QWidget* window);
 
 }  // namespace zenphra::app

@@ -35,7 +35,7 @@ void ExplorerWindow::CustomChosen() {
     WindowFlags& flags = session_.flags;
     if (flags.Loading) return;
     FractalParams& params = session_.params;
-    ResolutionDialog dialog(params.CustomHres, params.CustomVres, this);
+    ResolutionDialog dialog(params.CustomHres, params.CustomVres, this, positions_);
     if (dialog.exec() != QDialog::Accepted) {
         // Back to the option of the current size, keeping the image; the custom option never stays.
         flags.Loading = true;
@@ -56,10 +56,13 @@ void ExplorerWindow::CustomChosen() {
     OptionGroup::Clear(ui_.optCustom);
 }
 
-// Selects the option of the size, if there is one; a custom size leaves the options as they are.
+// Selects the option of the size, if there is one; a custom size leaves the options as they are. An
+// option already selected is left alone: choosing it again would clear the picture that the zoom box and
+// the Julia pick are about to be shown over.
 void ExplorerWindow::SelectResolutionOf(int32_t horRes, int32_t vertRes) {
     const int32_t position = ResolutionPosition(horRes, vertRes);
-    if (position >= 0) resolutionOptions_->Select(ui_.resolutionOptions[position]);
+    if (position < 0 || ui_.resolutionOptions[position]->isChecked()) return;
+    resolutionOptions_->Select(ui_.resolutionOptions[position]);
 }
 
 // The picture area with its border, centred on the image area's fixed centre.

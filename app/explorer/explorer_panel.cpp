@@ -124,8 +124,7 @@ void ExplorerWindow::ShowParams() {
     ShowFieldsOf(shown);
     if (shown.Func1 && IsFunctionPosition(params.Func1)) SelectListPosition(ui_.cboFunc1, params.Func1);
     if (shown.Func2 && IsFunctionPosition(params.Func2)) SelectListPosition(ui_.cboFunc2, params.Func2);
-    ui_.cmdSwitch->setText(session_.JuliaMode ? QStringLiteral("Switch to Mset")
-                                              : QStringLiteral("Switch to Julia Set"));
+    ui_.cmdSwitch->setText(SwitchCaption(session_.JuliaMode));
 
     const int32_t ranges = UsedRanges(params.NumRanges);
     rangeOptions_->Select(ranges == 8 ? ui_.optEight : ranges == 4 ? ui_.optFour : ui_.optTwo);

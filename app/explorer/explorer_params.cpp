@@ -60,7 +60,7 @@ void ExplorerWindow::SaveParameters() {
     if (path != kCancelled) {
         if (const std::optional<SaveParamsModel> model = SaveParamsModel::Open(path)) {
             SaveParamsDialog dialog(*model, locations_.SavedImageName, session_.params, session_.palette,
-                                    WindowPositions{store_, largeFonts_}, this);
+                                    positions_, this);
             flags.DialogCancelled = dialog.exec() != QDialog::Accepted;
         }
     }
@@ -79,8 +79,7 @@ void ExplorerWindow::LoadParameters() {
         flags.Loading = true;
         if (const std::optional<LoadParamsModel> model = LoadParamsModel::Open(path)) {
             const EntryValues current{session_.params, session_.colors};
-            LoadParamsDialog dialog(*model, rememberedEntry_, current, WindowPositions{store_, largeFonts_},
-                                    this);
+            LoadParamsDialog dialog(*model, rememberedEntry_, current, positions_, this);
             if (dialog.exec() == QDialog::Accepted) {
                 entry = dialog.Loaded();
                 rememberedEntry_ = dialog.LoadedPosition();
@@ -104,8 +103,7 @@ void ExplorerWindow::TakeLoadedEntry(const EntryValues& entry) {
     TakeEntry(entry, session_.params, session_.colors, session_.palette);
     ApplyColormap(session_.colors, session_.params.NumRanges);
     ShowParams();
-    SetBandingLabel();
-    emit BandingChanged();
+    UpdateBandingItem();
     ForgetImage();
 }
 

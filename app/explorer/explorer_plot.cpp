@@ -80,6 +80,17 @@ void ExplorerWindow::ApplyControlStates() {
         {ui_.cmdExit, states.Exit},
     };
     for (const auto& [control, enabled] : controls) control->setEnabled(enabled);
+    menuItems_.banding->setEnabled(states.Banding);
+    ui_.framZoom->setVisible(states.ZoomFrame);
+    ui_.framRes->setVisible(!states.ZoomFrame);
+    ui_.framDesc->setVisible(!states.ZoomFrame);
+    for (QWidget* description : {ui_.lblEqnHead, ui_.lblEqnDesc, ui_.lblRendHead, ui_.lblRendDesc}) {
+        description->setVisible(!states.JuliaPreview);
+    }
+    ui_.Jpic->setVisible(states.JuliaPreview);
+    ui_.Label17->setVisible(states.JuliaPreview);
+    ui_.cmdSwitch->setVisible(states.SwitchShown);
+    ApplyPicturePointer(states.Pointer);
 }
 
 }  // namespace zenphra::app

@@ -9,7 +9,7 @@ PanelShown ExplorerSession::Shown() const {
 }
 
 bool ExplorerSession::Idle() const {
-    return !RunActive && !flags.ZoomMode && !flags.SwitchMode && !flags.FileBusy;
+    return !RunActive && !flags.ZoomMode && !flags.SwitchMode && !flags.FileBusy && !flags.EditorOpen;
 }
 
 void ExplorerSession::FieldEdited(PanelField field) {
@@ -61,6 +61,9 @@ void ExplorerSession::TakePlotSnapshots() {
         snapshots.SaveShown(params, palette);
         snapshots.Swap();
         snapshots.RestoreShown(params, palette);
+        // The colour editor starts from these two, so they must be the restored image's as well.
+        colors.MaxIterColor = PaletteColor(palette, kMaxIterEntry);
+        colors.BgColor = PaletteColor(palette, kBackgroundEntry);
         StartY = 0;
         flags.NewPlot = true;
         flags.UndoRequested = false;
@@ -94,10 +97,12 @@ void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
     switch (end) {
         case RunEnd::kDone:
             StartY = 0;
+            PlotRow = params.VertRes;
             break;
         case RunEnd::kPaused:
         case RunEnd::kEscaped:
             StartY = stopRow;
+            PlotRow = stopRow;
             break;
         case RunEnd::kInitFailed:
             ImageReleased();
@@ -108,8 +113,20 @@ void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
     RunActive = false;
 }
 
+void ExplorerSession::ImageLoaded(const LoadedImage& image) {
+    params = image.Params;
+    colors = image.Colors;
+    Bitmap = image.Bitmap;
+    StartY = image.Resume.StartY;
+    PlotRow = image.Resume.PlotRow;
+    ImagePresent = true;
+    EngineHoldsImage = true;
+    SetSize(params.HorRes, params.VertRes);
+}
+
 void ExplorerSession::ForgetImage() {
     StartY = 0;
+    PlotRow = 0;
     ImagePresent = false;
     Bitmap = 0;
 }
@@ -124,6 +141,7 @@ void ExplorerSession::SetSize(int32_t horRes, int32_t vertRes) {
     params.HorRes = horRes;
     params.VertRes = vertRes;
     shown = ComputeDisplayFactor(horRes, vertRes);
+    zoom.FitTo(shown);
 }
 
 void ExplorerSession::SetRanges(int32_t numRanges) {
@@ -131,5 +149,40 @@ void ExplorerSession::SetRanges(int32_t numRanges) {
     ApplyColormap(colors, numRanges);
     StartY = 0;
 }
+
+void ExplorerSession::ShowZoomBox() {
+    zoom.Start(params, shown, StartY);
+    flags.ZoomMode = true;
+}
+
+void ExplorerSession::ApplyZoom() {
+    zoom.ApplyTo(params);
+    StartY = 0;
+    flags.ZoomMode = false;
+}
+
+void ExplorerSession::CancelZoom() {
+    zoom.RestoreTo(params);
+    StartY = zoom.SavedRow();
+    flags.ZoomMode = false;
+}
+
+void ExplorerSession::StartSwitch() {
+    flags.SwitchMode = true;
+    flags.ZoomMode = false;
+    pick.Start(params, shown);
+}
+
+void ExplorerSession::TakeSwitch() {
+    if (JuliaMode) {
+        SwitchToSet(params);
+    } else {
+        SwitchToJulia(params, pick.Picked());
+    }
+    flags.SwitchMode = false;
+    StartY = 0;
+}
+
+void ExplorerSession::CancelSwitch() { flags.SwitchMode = false; }
 
 }  // namespace zenphra::app

@@ -12,13 +12,10 @@
 #include "app/explorer/option_group.h"
 #include "app/shell/enter_key.h"
 #include "app/shell/explorer_settings.h"
-#include "app/shell/form_position.h"
+#include "app/shell/window_position.h"
 
 namespace zenphra::app {
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kStandardDpi = 96.0;
 
 // The palette arrays the library reads and writes: the program's, for its whole run.
 PaletteArrays& ProgramPalette() {
@@ -37,21 +34,24 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     store_.SetCompany(QStringLiteral("Quorvex_Talmy Fractals Lite"));
     store_.SetAppName(QStringLiteral("Zenphra"));
     const double dpiX = screen()->logicalDotsPerInchX();
-    largeFonts_ = dpiX > kStandardDpi;
+    largeFonts_ = IsLargeFonts(dpiX);
+    positions_ = WindowPositions{store_, largeFonts_};
     locations_ = StartupLocations(QCoreApplication::applicationDirPath());
-
     ConnectPanel();
     ConnectOptions();
     ConnectCommands();
+    ConnectFileCommands();
+    ConnectColorCommands();
     ConnectRunner();
+    BuildWindowMenu();
+    ConnectZoom();
+    ConnectJulia();
     SelectListPosition(ui_.cboEqn, 0);
-
-    twipsPerPixelX_ = kTwipsPerInch / dpiX;
-    twipsPerPixelY_ = kTwipsPerInch / screen()->logicalDotsPerInchY();
+    twipsPerPixelX_ = kTwipsInInch / dpiX;
+    twipsPerPixelY_ = kTwipsInInch / screen()->logicalDotsPerInchY();
     setWindowTitle(QStringLiteral("  ") + kProgramTitle);
     setFixedSize(kExplorerWidth, sizeHint().height());
     LoadSettings();
-
     FractalParams& params = session_.params;
     session_.SetSize(params.HorRes, params.VertRes);
     SizePicture();
@@ -62,8 +62,7 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
         params.CustomVres = QString::number(params.VertRes);
     }
     ShowParams();
-    SetBandingLabel();
-
+    UpdateBandingItem();
     PaletteArrays& palette = session_.palette;
     Engine().SetColorPointers(palette.PalRed.data(), palette.PalGrn.data(), palette.PalBlu.data());
     ApplyColormap(session_.colors, params.NumRanges);
@@ -71,6 +70,7 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     new EscapeWatch(this, [this] { EscapePressed(); });
     session_.snapshots.SavePrevious(params, palette);
     session_.snapshots.SaveShown(params, palette);
+    KeepWindowPosition(this, positions_, RestoreWhen::kFirstShow);
 }
 
 void ExplorerWindow::ConnectCommands() {
@@ -87,11 +87,6 @@ void ExplorerWindow::LoadSettings() {
     session_.UsingHLS = saved && saved->UsingHLS;
 }
 
-void ExplorerWindow::SetBandingLabel() {
-    ui_.lblBanding->setText(session_.params.Banding != 0 ? QStringLiteral("Banding :  ON")
-                                                         : QStringLiteral("Banding :  OFF"));
-}
-
 void ExplorerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!session_.flags.FirstPaint) return;
@@ -103,9 +98,6 @@ void ExplorerWindow::showEvent(QShowEvent* event) {
         PackColor(static_cast<uint8_t>(background.red()), static_cast<uint8_t>(background.green()),
                   static_cast<uint8_t>(background.blue())));
     ui_.cmdLoadImage->setFocus();
-    if (const auto position = RestoreFormPosition(store_, objectName(), largeFonts_)) {
-        move(qRound(position->Left / twipsPerPixelX_), qRound(position->Top / twipsPerPixelY_));
-    }
 }
 
 void ExplorerWindow::closeEvent(QCloseEvent* event) {
@@ -127,12 +119,7 @@ void ExplorerWindow::ShutDown() {
     runner_.Wait();
     QCoreApplication::sendPostedEvents(&runner_);
     CommitFocusedField();  // an edit not yet stored is kept, as when the focus moves on
-    const QRect frame = frameGeometry();
-    const FormPosition position{static_cast<float>(frame.x() * twipsPerPixelX_),
-                                static_cast<float>(frame.y() * twipsPerPixelY_),
-                                static_cast<float>(frame.width() * twipsPerPixelX_),
-                                static_cast<float>(frame.height() * twipsPerPixelY_)};
-    SaveFormPosition(store_, objectName(), position, largeFonts_);
+    tutorial_->Close();
     SaveExplorerSettings(store_, ExplorerSettings{session_.params, session_.UsingHLS});
     if (session_.EngineHoldsImage) Engine().DllCleanup();
 }

@@ -11,11 +11,16 @@
 #include "app/explorer/explorer_controls.h"
 #include "app/explorer/explorer_session.h"
 #include "app/explorer/plot_runner.h"
+#include "app/imagefiles/image_browser_model.h"
 #include "app/params/param_entry_reader.h"
+#include "app/shell/form_position.h"
 #include "app/shell/reg_settings.h"
+#include "app/shell/tutorial_box.h"
+#include "app/shell/window_menu.h"
 
 namespace zenphra::app {
 
+class KeyPreview;
 class OptionGroup;
 
 class ExplorerWindow : public QWidget {
@@ -32,20 +37,23 @@ class ExplorerWindow : public QWidget {
     bool ValidateParams();
     // Puts every control into the state the session's table gives.
     void ApplyControlStates();
+    // The banding label, and the banding item of the window menu with it.
     void SetBandingLabel();
+    void UpdateBandingItem();
+    // Opens the tutorial window, or shows it again as it was left.
+    void ShowTutorialBox();
     // The "&Plot" command: a new image from the panel, or the stopped one resumed where it stopped. The
     // run goes on after it returns; RunEnded tells when it has stopped.
     void Plot();
 
     const ExplorerSession& Session() const { return session_; }
-    const FileLocations& Locations() const { return locations_; }
+    // The folders the file dialogs start in; the dialogs and the image browser change them.
+    FileLocations& Locations() { return locations_; }
     PlotRunner& Runner() { return runner_; }
 
   signals:
     // A plot run has stopped and the window shows its end.
     void RunEnded();
-    // A loaded parameter entry has set Banding: the window menu's banding item follows it.
-    void BandingChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -78,12 +86,50 @@ class ExplorerWindow : public QWidget {
     void ForgetImage();
     void RangesChosen(int32_t numRanges);
 
+    // The image file commands (explorer_files.cpp).
+    class FileCommand;
+    void ConnectFileCommands();
+    void SaveImage();
+    void LoadImage();
+
+    // The colour commands (explorer_colors.cpp).
+    void ConnectColorCommands();
+    void ModifyColors();
+    void ShowRecoloured();
+
+    // The window menu (explorer_menu.cpp).
+    void BuildWindowMenu();
+
     // Plotting (explorer_plot.cpp).
     void ConnectRunner();
     void ShowFrame();
     void RunFinished(RunEnd end, int32_t stopRow);
     void Pause();
     void EscapePressed();
+
+    // The zoom box, and the mouse over the picture (explorer_zoom.cpp).
+    void ConnectZoom();
+    void Zoom();
+    void ApplyZoom();
+    void CancelZoom();
+    void DrawZoomBox();
+    void ShowZoomFields(ZoomHandle changed);
+    bool ZoomKeyPressed(const QKeyEvent& key);
+    void ZoomKeyReleased();
+    void PicturePressed(QPoint pixel, Qt::MouseButton button);
+    void PictureMoved(QPoint pixel, Qt::MouseButtons buttons);
+    void PictureReleased(QPoint pixel, Qt::MouseButton button);
+    void ApplyPicturePointer(PicturePointer pointer);
+
+    // The Julia switch and Undo (explorer_julia.cpp).
+    void ConnectJulia();
+    void Switch();
+    void PickAt(QPointF pixel);
+    void TakeSwitch();
+    void CancelSwitch();
+    bool PickKeyPressed(const QKeyEvent& key);
+    void ShowJuliaPreview();
+    void Undo();
 
     // Parameter entries (explorer_params.cpp).
     QString AskForParamFile(int16_t dialogType);
@@ -97,10 +143,15 @@ class ExplorerWindow : public QWidget {
     OptionGroup* rangeOptions_ = nullptr;
 
     CRegSettings store_;
+    WindowPositions positions_;
     FileLocations locations_;
+    ImageFileMemory imageMemory_;
+    TutorialBox* tutorial_ = nullptr;
+    WindowMenuItems menuItems_;
     ExplorerSession session_;
     PlotRunner runner_;
-    int32_t initResult_ = 0;  // the current run's InitPlot result
+    int32_t initResult_ = 0;            // the current run's InitPlot result
+    KeyPreview* keyPreview_ = nullptr;  // the zoom box's and the Julia pick's keys
     double twipsPerPixelX_ = 15.0;
     double twipsPerPixelY_ = 15.0;
     bool largeFonts_ = false;

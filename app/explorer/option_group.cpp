@@ -18,4 +18,8 @@ void OptionGroup::Select(QRadioButton* option) {
     }
 }
 
+void OptionGroup::SelectNone() {
+    for (const Entry& entry : entries_) entry.option->setChecked(false);
+}
+
 }  // namespace zenphra::app

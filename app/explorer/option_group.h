@@ -22,6 +22,9 @@ class OptionGroup : public QObject {
     // Selects the option alone and runs its handler.
     void Select(QRadioButton* option);
 
+    // Clears every option without running anything.
+    void SelectNone();
+
     // Clears the option without running anything.
     static void Clear(QRadioButton* option) { option->setChecked(false); }
 

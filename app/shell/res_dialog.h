@@ -19,7 +19,7 @@ class ResolutionDialog : public QDialog {
     // The fields start with the last custom texts (empty on a first run). The dialog comes up where it
     // was last closed every time it is opened, when positions are kept.
     ResolutionDialog(const QString& customHres, const QString& customVres, QWidget* parent,
-                     const WindowPositions& positions = {});
+                     const WindowPositions& positions);
 
     // The size applied; set only when the dialog closed through Apply.
     const std::optional<CustomResolution>& Chosen() const { return chosen_; }

@@ -4,9 +4,9 @@
 #include <QScreen>
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/engine_api.h"
 #include "app/explorer/explorer_controls.h"
 #include "app/explorer/plot_call.h"
-#include "app/common/engine_api.h"
 #include "app/shell/startup_check.h"
 
 namespace zenphra::app {

@@ -24,12 +24,6 @@ class ExplorerPlotTest : public ExplorerTestCase {
     const QImage& Picture() const { return Pic().Picture(); }
     QSize PictureArea() const { return Pic().size(); }
 
-    QList<int32_t> PlotPausingAt(int32_t pauseRow) {
-        return PlotRows([&](int32_t row) {
-            if (row == pauseRow) Button("cmdPause")->click();
-        });
-    }
-
     // The image's palette indices, as the library saves them.
     QImage IndexImage() const {
         QTemporaryDir folder;

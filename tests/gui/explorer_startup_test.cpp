@@ -1,5 +1,6 @@
 // The explorer window coming up and shutting down: the library check, first-run defaults, saved
 // settings and the picture area's geometry.
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/common/color_map.h"
@@ -12,9 +13,11 @@ class ExplorerStartupTest : public ExplorerTestCase {
     Q_OBJECT
 
   private:
+    // Where the picture area lies in the window's client area, below its menu bar.
     QRect PictureArea() const {
         const QWidget* pic = Widget("pic");
-        return QRect(pic->mapTo(window_.get(), QPoint(0, 0)), pic->size());
+        const QPoint clientTop(0, window_->findChild<QMenuBar*>()->height());
+        return QRect(pic->mapTo(window_.get(), QPoint(0, 0)) - clientTop, pic->size());
     }
 
   private slots:

@@ -1,6 +1,7 @@
 #include "tests/gui/gui_test_support.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +36,16 @@ void TypeInto(QWidget* field, const QString& keys) {
     QTest::keyClicks(field, keys);
 }
 
+QByteArray IndexBytes(const QString& path) {
+    const QImage image(path);
+    if (image.format() != QImage::Format_Indexed8) return {};
+    QByteArray indices;
+    for (int y = 0; y < image.height(); ++y) {
+        indices.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width());
+    }
+    return indices;
+}
+
 void WithDialog(const std::function<void()>& opener, const std::function<void(QDialog&)>& action) {
     QTimer poll;
     poll.setInterval(5);
@@ -62,6 +73,7 @@ void ExplorerTestCase::init() {
 void ExplorerTestCase::RestartWith(Settings settings) {
     window_.reset();
     const CRegSettings store;
+    store.DeleteSetting(kExplorerSection, QString());
     for (const auto& [key, text] : settings)
         store.SaveSetting(kExplorerSection, QString::fromLatin1(key), text);
     window_ = StartExplorer();
@@ -88,6 +100,12 @@ QList<int32_t> ExplorerTestCase::PlotRows(const std::function<void(int32_t)>& at
     WaitUntilIdle();
     window_->Runner().SetRowObserver({});
     return rows;
+}
+
+QList<int32_t> ExplorerTestCase::PlotPausingAt(int32_t pauseRow) {
+    return PlotRows([&](int32_t row) {
+        if (row == pauseRow) Button("cmdPause")->click();
+    });
 }
 
 void ExplorerTestCase::WaitUntilIdle() const {

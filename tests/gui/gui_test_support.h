@@ -33,6 +33,9 @@ void Choose(QComboBox* list, const QString& caption);
 // The user enters the field (which selects its text) and types the keys.
 void TypeInto(QWidget* field, const QString& keys);
 
+// The palette indices of an image file, row by row.
+QByteArray IndexBytes(const QString& path);
+
 // Runs `action` on the modal dialog as soon as it is open; `opener` opens it and returns when it closes.
 void WithDialog(const std::function<void()>& opener, const std::function<void(QDialog&)>& action);
 
@@ -43,7 +46,7 @@ class ExplorerTestCase : public QObject {
   protected:
     using Settings = std::initializer_list<std::pair<const char*, QString>>;
 
-    // Closes the window without saving and starts a new one with these values stored.
+    // Closes the window without saving and starts a new one with only these values stored.
     void RestartWith(Settings settings);
     // Stores the explorer's settings as a close does, and starts a new window that reads them.
     void CloseAndRestart();
@@ -63,6 +66,8 @@ class ExplorerTestCase : public QObject {
     // thread after each row is plotted, with the run held until it returns, so it can pause the run at
     // an exact row.
     QList<int32_t> PlotRows(const std::function<void(int32_t)>& atRow = {});
+    // Plots and pauses after the row.
+    QList<int32_t> PlotPausingAt(int32_t pauseRow);
     // Waits until no plot run is going.
     void WaitUntilIdle() const;
 

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/shell/about_box.h"
 #include "app/common/engine_api.h"
+#include "app/shell/about_box.h"
 #include "app/shell/res_dialog.h"
 #include "app/shell/startup_check.h"
 #include "app/shell/tutorial_box.h"

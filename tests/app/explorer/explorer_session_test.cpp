@@ -2,6 +2,8 @@
 // start a new image, the Julia mode, and the panel's checks and reading.
 #include "app/explorer/explorer_session.h"
 
+#include <tuple>
+
 #include "app/common/list_tables.h"
 #include "tests/app/test_support.h"
 
@@ -36,48 +38,72 @@ class ExplorerSessionTest : public EngineTest {
 std::vector<bool> Row(const ControlStates& s) {
     return {s.Plot,      s.LoadImage, s.LoadParam, s.DefColors, s.ModColors, s.Undo,
             s.SaveImage, s.SaveParam, s.Zoom,      s.Switch,    s.Panel,     s.Resolutions,
-            s.Ranges,    s.SwCancel,  s.Pause,     s.Tutorial,  s.Exit};
+            s.Ranges,    s.SwCancel,  s.Pause,     s.Tutorial,  s.Exit,      s.Banding};
 }
 
 TEST_F(ExplorerSessionTest, TheEnableTableFollowsTheState) {
-    // Plot LdI LdP DefC ModC Undo SvI SvP Zoom Sw Panel Res Rng SwC Pause Tut Exit
-    const std::vector<bool> idleWithoutImage{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 1, 1};
+    // Plot LdI LdP DefC ModC Undo SvI SvP Zoom Sw Panel Res Rng SwC Pause Tut Exit Band
+    const std::vector<bool> idleWithoutImage{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), idleWithoutImage);
 
     session.ImagePresent = true;
-    const std::vector<bool> idle{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1};
+    const std::vector<bool> idle{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), idle);
 
     session.RunStarting();
-    const std::vector<bool> plotting{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1};
+    const std::vector<bool> plotting{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0};
     EXPECT_EQ(Row(session.Controls()), plotting);
 
     // Paused, while the run finishes its row: still busy, but the tutorial may open.
     session.PauseRequested();
-    const std::vector<bool> stopping{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
+    const std::vector<bool> stopping{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0};
     EXPECT_EQ(Row(session.Controls()), stopping);
     session.RunEnded(RunEnd::kPaused, 50);
     EXPECT_EQ(Row(session.Controls()), idle);
 
     session.flags.ZoomMode = true;
-    const std::vector<bool> zooming{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
+    const std::vector<bool> zooming{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), zooming);
     session.flags.ZoomMode = false;
 
     // Alt+C sets the default coordinates when idle: the pick's Cancel shares it and is enabled only
     // while a point is picked.
     session.flags.SwitchMode = true;
-    const std::vector<bool> picking{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    const std::vector<bool> picking{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1};
     EXPECT_EQ(Row(session.Controls()), picking);
     session.flags.SwitchMode = false;
 
+    // A file command or the colour editor holds the window, the tutorial included.
+    const std::vector<bool> command{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
     session.flags.FileBusy = true;
-    EXPECT_EQ(Row(session.Controls()), zooming);
+    EXPECT_EQ(Row(session.Controls()), command);
     session.flags.FileBusy = false;
+    session.flags.EditorOpen = true;
+    EXPECT_EQ(Row(session.Controls()), command);
+    session.flags.EditorOpen = false;
 
     session.flags.TutorialShown = true;
-    const std::vector<bool> tutorial{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1};
+    const std::vector<bool> tutorial{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1};
     EXPECT_EQ(Row(session.Controls()), tutorial);
+}
+
+TEST_F(ExplorerSessionTest, TheZoomFrameThePreviewAndThePointerFollowTheState) {
+    const auto shown = [this] {
+        const ControlStates states = session.Controls();
+        return std::tuple{states.ZoomFrame, states.JuliaPreview, states.SwitchShown, states.Pointer};
+    };
+    EXPECT_EQ(shown(), std::tuple(false, false, true, PicturePointer::kArrow));
+    session.flags.ZoomMode = true;
+    EXPECT_EQ(shown(), std::tuple(true, false, true, PicturePointer::kArrow));
+    session.flags.ZoomMode = false;
+    session.flags.SwitchMode = true;
+    EXPECT_EQ(shown(), std::tuple(false, true, false, PicturePointer::kCrossHair));
+    // From a Julia set the switch is taken at once, with no preview.
+    session.JuliaMode = true;
+    EXPECT_EQ(shown(), std::tuple(false, false, false, PicturePointer::kCrossHair));
+    session.flags.SwitchMode = false;
+    session.flags.FileBusy = true;
+    EXPECT_EQ(shown(), std::tuple(false, false, true, PicturePointer::kBusy));
 }
 
 TEST_F(ExplorerSessionTest, EditsStartANewImageUnlessTheWindowFillsThePanelOrThePickWritesIt) {
@@ -230,6 +256,75 @@ TEST_F(ExplorerSessionTest, PanelChecksGiveTheFirstFailingFieldsMessage) {
     EXPECT_EQ(CheckPanel(texts, session.Shown(), session.params), "Skip Iters is blank.");
     texts.rendering.clear();
     EXPECT_EQ(CheckPanel(texts, session.Shown(), session.params), "Rendering is blank.");
+}
+
+// Undo swaps the two snapshots through Plot: the colours and the custom size come back, Banding stays,
+// and the colour editor's two fixed colours are the restored image's.
+TEST_F(ExplorerSessionTest, UndoSwapsTheImagesWithTheirColoursButNotBanding) {
+    FractalParams& params = session.params;
+    const auto plotNew = [this] {
+        session.TakePlotSnapshots();
+        session.RunStarting();
+        session.RunEnded(RunEnd::kDone, 0);
+    };
+    const auto undo = [this] {
+        session.flags.UndoRequested = true;
+        session.TakePlotSnapshots();
+        EXPECT_FALSE(session.flags.UndoRequested);
+        EXPECT_TRUE(session.flags.NewPlot);
+        EXPECT_EQ(session.StartY, 0);
+    };
+    const PackedColor firstMaxIter = PackColor(10, 20, 30);
+    SetPaletteColor(palette, kMaxIterEntry, firstMaxIter);
+    SetPaletteColor(palette, kBackgroundEntry, PackColor(1, 2, 3));
+    session.colors.MaxIterColor = firstMaxIter;
+    plotNew();
+    const FractalParams first = params;
+    const PaletteArrays firstPalette = palette;
+
+    params.PrevRealCenter = 0.25;
+    params.TotalMagnify = 4.0;
+    params.HorRes = 1000;
+    params.VertRes = 750;
+    params.CustomHres = "1000";
+    params.CustomVres = "750";
+    SetPaletteColor(palette, 5, PackColor(200, 0, 0));
+    SetPaletteColor(palette, kMaxIterEntry, PackColor(40, 50, 60));
+    SetPaletteColor(palette, kBackgroundEntry, PackColor(70, 80, 90));
+    session.colors.MaxIterColor = PackColor(40, 50, 60);
+    plotNew();
+    const FractalParams second = params;
+    const PaletteArrays secondPalette = palette;
+
+    params.Banding = 1;
+    undo();
+    FractalParams expected = first;
+    expected.Banding = 1;
+    EXPECT_EQ(params, expected);
+    EXPECT_EQ(palette, firstPalette);
+    EXPECT_EQ(session.colors.MaxIterColor, firstMaxIter);
+    EXPECT_EQ(session.colors.BgColor, PackColor(1, 2, 3));
+
+    // A second Undo brings back the image the first one replaced.
+    undo();
+    expected = second;
+    expected.Banding = 1;
+    EXPECT_EQ(params, expected);
+    EXPECT_EQ(palette, secondPalette);
+    EXPECT_EQ(session.colors.BgColor, PackColor(70, 80, 90));
+
+    // A stopped image resumed after an Undo only becomes the shown one: Undo still goes back to the
+    // image before it.
+    session.RunStarting();
+    session.RunEnded(RunEnd::kPaused, 50);
+    params.MaxIters = 300;
+    session.TakePlotSnapshots();
+    EXPECT_EQ(session.StartY, 50);
+    undo();
+    EXPECT_EQ(params.PrevRealCenter, first.PrevRealCenter);
+    EXPECT_EQ(params.MaxIters, first.MaxIters);
+    undo();
+    EXPECT_EQ(params.MaxIters, 300);
 }
 
 TEST_F(ExplorerSessionTest, AWholeNumberTooLargeKeepsTheOldValueAndSaysSo) {

@@ -1,0 +1,37 @@
+#include "app/explorer/picture_geometry.h"
+
+#include <cmath>
+
+namespace zenphra::app {
+namespace {
+
+// The library turns degrees into radians with this factor; the same rotation needs the same one.
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+// Magnification 1 shows this width of the plane.
+constexpr double kPlaneWidth = 3.6;
+
+}  // namespace
+
+PictureGeometry::PictureGeometry(const FractalParams& params, const DisplayFactor& shown)
+    : centre_{params.PrevRealCenter, params.PrevImagCenter},
+      halfWidth_(params.HorRes / 2.0),
+      halfHeight_(params.VertRes / 2.0),
+      imageFactor_(shown.ImageFactor),
+      planeStep_(kPlaneWidth / params.TotalMagnify / params.HorRes) {
+    const double angle = params.TotalAngleDeg * kRadiansPerDegree;
+    cosAngle_ = std::cos(angle);
+    sinAngle_ = std::sin(angle);
+    // Measured in image pixels, not as half the shown size: a shown width trimmed to fit the bitmap's
+    // rows would otherwise put the centre off the image's.
+    imageCentre_ = QPointF(halfWidth_ / imageFactor_, halfHeight_ / imageFactor_);
+}
+
+PlanePoint PictureGeometry::PlanePointAt(QPointF position) const {
+    // Image pixels right of and above the image's centre: the plane's axes before the rotation.
+    const double dx = position.x() * imageFactor_ - halfWidth_;
+    const double dy = halfHeight_ - position.y() * imageFactor_;
+    return PlanePoint{centre_.real + (dx * cosAngle_ - dy * sinAngle_) * planeStep_,
+                      centre_.imag + (dx * sinAngle_ + dy * cosAngle_) * planeStep_};
+}
+
+}  // namespace zenphra::app

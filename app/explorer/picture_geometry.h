@@ -1,0 +1,46 @@
+// Where the picture's display positions lie in the complex plane: the inverse of the plotting library's
+// pixel mapping. A display position (x, y) shows the image pixel (x f, y f), f the display factor, and
+// the library plotted that pixel at the point worked out here. The zoom box and the Julia pick both read
+// the plane through it.
+#pragma once
+
+#include <QPointF>
+#include <cstdint>
+
+#include "app/common/fractal_params.h"
+#include "app/explorer/display_factor.h"
+
+namespace zenphra::app {
+
+struct PlanePoint {
+    double real = 0.0;
+    double imag = 0.0;
+
+    bool operator==(const PlanePoint&) const = default;
+};
+
+class PictureGeometry {
+  public:
+    PictureGeometry() = default;
+    // The picture of an image plotted with these parameters and shown at this size.
+    PictureGeometry(const FractalParams& params, const DisplayFactor& shown);
+
+    // The display position of the image's centre, where a new zoom box and the pick start.
+    QPointF ImageCentre() const { return imageCentre_; }
+    // The plane point the library plotted at a display position; the image centre's is the image's
+    // own centre, exactly.
+    PlanePoint PlanePointAt(QPointF position) const;
+    const PlanePoint& Centre() const { return centre_; }
+
+  private:
+    PlanePoint centre_;
+    QPointF imageCentre_;
+    double halfWidth_ = 0.0;  // half the image's width, in image pixels
+    double halfHeight_ = 0.0;
+    int32_t imageFactor_ = 1;
+    double planeStep_ = 0.0;  // plane units per image pixel
+    double cosAngle_ = 1.0;   // of the image's rotation
+    double sinAngle_ = 0.0;
+};
+
+}  // namespace zenphra::app

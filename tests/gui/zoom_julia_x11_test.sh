@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The zoom box and the Julia pick in the real program under a virtual X server, driven with real keys
+# and pointer moves: the box is sized by dragging its handle, turned by 30 degrees with Shift+Left and
+# applied with Enter; a Julia constant is picked with the live preview and taken with Enter, and the
+# window is closed. Screenshots of each step are left for a person to look at.
+#   zoom_julia_x11_test.sh PROGRAM_FOLDER SCREENSHOT_FOLDER [DISPLAY_NUMBER]
+# Without a display number the server picks a free one itself.
+set -euo pipefail
+
+program_folder=$1
+screenshot_folder=$2
+display_number=${3:-}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if [ -n "$display_number" ]; then
+    Xvfb ":$display_number" -screen 0 1024x800x24 -nolisten tcp -noreset 2> "$work/xvfb.log" &
+    pids+=("$!")
+    echo "$display_number" > "$work/display"
+    for _ in $(seq 50); do
+        if xdpyinfo -display ":$display_number" > /dev/null 2>&1; then break; fi
+        sleep 0.1
+    done
+else
+    Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
+    pids+=("$!")
+    for _ in $(seq 50); do
+        if [ -s "$work/display" ]; then break; fi
+        sleep 0.1
+    done
+fi
+[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+main_window='^  Quorvex-Talmy Fractals Lite$'
+wait_for_window() {
+    for _ in $(seq 50); do
+        if xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+export XDG_CONFIG_HOME="$work/config"
+settings="$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini"
+mkdir -p "$(dirname "$settings")"
+printf '[frmFractal]\nEqnType=0\nHorRes=320\nVertRes=240\nMaxIters=200\nPrevRealCenter=-0.75\nPrevImagCenter=0.1\nTotalMagnify=2.5\n' > "$settings"
+
+"$program_folder/Zenphra" &
+pid=$!
+pids+=("$pid")
+window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
+xdotool windowfocus --sync "$window"
+mkdir -p "$screenshot_folder"
+shot() {
+    import -window "$window" "$screenshot_folder/$1.png"
+    echo "screenshot: $screenshot_folder/$1.png"
+}
+
+echo "--- the zoom box, sized with the mouse and turned by 30 degrees"
+xdotool key alt+p
+sleep 1.5
+xdotool key alt+z
+sleep 0.3
+# The 320 x 240 picture is centred on (270, 199) in the window: the box's size handle, the middle of its
+# bottom edge, is 60 pixels below that. Two moves down grow the box from 0.50 to 0.54.
+xdotool mousemove --window "$window" 270 259
+sleep 0.2
+xdotool mousedown 1
+xdotool mousemove --window "$window" 270 263
+sleep 0.1
+xdotool mousemove --window "$window" 270 267
+sleep 0.2
+shot zoom_box_sizing
+xdotool mouseup 1
+sleep 0.2
+for _ in $(seq 30); do xdotool key shift+Left; done
+sleep 0.3
+shot zoom_box_turned
+xdotool key Return
+sleep 1.5
+shot zoom_applied
+
+echo "--- the Julia preview while picking"
+xdotool key alt+j
+sleep 0.3
+# The picture is centred on (270, 199) in the window; a point left of and above its centre.
+xdotool mousemove --window "$window" 230 170
+sleep 0.5
+shot julia_pick
+xdotool key Return
+sleep 1.5
+shot julia_set
+
+xdotool key alt+x
+for _ in $(seq 50); do
+    if ! kill -0 "$pid" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then fail "the window did not close"; fi
+wait "$pid" || fail "the program ended with status $?"
+grep -q '^TotalAngleDeg=0' "$settings" || fail "the Julia set was not left unturned"
+grep -q '^EqnType=100' "$settings" || fail "the Julia switch was not taken"
