@@ -1,9 +1,6 @@
 // The parameter-entry commands: "Sa&ve Parameters" stores the current parameters and colours as a named
 // entry of a parameter file, "L&oad Parameters" makes a stored entry current and plots it at once. Both
 // ask for the file first; while they run the window's controls are in their busy state.
-#include <QCursor>
-#include <vector>
-
 #include "app/colormaps/palette_colors.h"
 #include "app/explorer/explorer_window.h"
 #include "app/imagefiles/get_fname.h"
@@ -12,35 +9,6 @@
 #include "app/params/save_params_dialog.h"
 
 namespace zenphra::app {
-namespace {
-
-// The hourglass over the widgets while it lives; afterwards each has the pointer it had before.
-class BusyPointers {
-  public:
-    explicit BusyPointers(std::initializer_list<QWidget*> widgets) {
-        for (QWidget* widget : widgets) {
-            const bool hadOwn = widget->testAttribute(Qt::WA_SetCursor);
-            kept_.push_back({widget, hadOwn ? std::optional<QCursor>(widget->cursor()) : std::nullopt});
-            widget->setCursor(Qt::WaitCursor);
-        }
-    }
-    ~BusyPointers() {
-        for (const auto& [widget, cursor] : kept_) {
-            if (cursor) {
-                widget->setCursor(*cursor);
-            } else {
-                widget->unsetCursor();
-            }
-        }
-    }
-    BusyPointers(const BusyPointers&) = delete;
-    BusyPointers& operator=(const BusyPointers&) = delete;
-
-  private:
-    std::vector<std::pair<QWidget*, std::optional<QCursor>>> kept_;
-};
-
-}  // namespace
 
 // Asks again after a wrong extension (its message has been shown); the path or "Cancelled".
 QString ExplorerWindow::AskForParamFile(int16_t dialogType) {
@@ -75,7 +43,9 @@ void ExplorerWindow::LoadParameters() {
     const QString path = AskForParamFile(kLoadParamsDialog);
     std::optional<EntryValues> entry;
     if (path != kCancelled) {
-        const BusyPointers busy{this, ui_.pic};
+        // The window shows the busy pointer (the picture has it while FileBusy is set); the dialog over
+        // it keeps the normal one.
+        setCursor(Qt::WaitCursor);
         flags.Loading = true;
         if (const std::optional<LoadParamsModel> model = LoadParamsModel::Open(path)) {
             const EntryValues current{session_.params, session_.colors};
@@ -88,6 +58,7 @@ void ExplorerWindow::LoadParameters() {
         flags.DialogCancelled = !entry;
         if (entry) TakeLoadedEntry(*entry);
         flags.Loading = false;
+        unsetCursor();
     }
     flags.FileBusy = false;
     ApplyControlStates();

@@ -13,7 +13,8 @@ namespace zenphra::app {
 namespace {
 
 constexpr int kListWidth = 220;
-constexpr int kTextWidth = 340;
+// The stored lines are shown whole: a label and a comment of some sixty characters.
+constexpr int kTextChars = 76;
 
 template <typename Control>
 Control* Named(Control* control, const char* name) {
@@ -43,7 +44,7 @@ LoadParamsDialog::LoadParamsDialog(const LoadParamsModel& model, int remembered,
     // The boxes show the stored lines; they are not edited here.
     for (QLineEdit* text : {txtAuthor_, txtComm1_, txtComm2_, txtComm3_}) {
         text->setReadOnly(true);
-        text->setFixedWidth(kTextWidth);
+        text->setFixedWidth(text->fontMetrics().averageCharWidth() * kTextChars);
         info->addWidget(text);
     }
     info->addStretch();

@@ -14,7 +14,7 @@
 namespace zenphra::app {
 namespace {
 
-constexpr int kTextWidth = 320;
+constexpr int kTextChars = 56;
 constexpr int kListWidth = 220;
 
 template <typename Control>
@@ -76,7 +76,7 @@ SaveParamsDialog::SaveParamsDialog(const SaveParamsModel& model, const QString& 
     }
     auto* enterMovesOn = new EnterMovesOn(this);
     for (QLineEdit* text : {txtEntry_, txtAuthor_, txtComm1_, txtComm2_, txtComm3_}) {
-        text->setFixedWidth(kTextWidth);
+        text->setFixedWidth(text->fontMetrics().averageCharWidth() * kTextChars);
         text->installEventFilter(enterMovesOn);
     }
     // Both frames line their labels up alike.
@@ -100,12 +100,17 @@ SaveParamsDialog::SaveParamsDialog(const SaveParamsModel& model, const QString& 
     buttons->addWidget(cmdCancel);
     buttons->addStretch();
 
+    // The frames on the left, the names already in the file beside them, the buttons below.
+    auto* frames = new QVBoxLayout;
+    frames->addWidget(Frame2);
+    frames->addWidget(Frame1);
+    auto* names = new QVBoxLayout;
+    names->addWidget(new QLabel(QStringLiteral("Existing Entry Names"), this));
+    names->addWidget(lstEntries_);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Frame2, 0, 0);
-    layout->addWidget(Frame1, 1, 0, 2, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Existing Entry Names"), this), 0, 1, Qt::AlignBottom);
-    layout->addWidget(lstEntries_, 1, 1, 2, 1);
-    layout->addLayout(buttons, 3, 0, 1, 2);
+    layout->addLayout(frames, 0, 0);
+    layout->addLayout(names, 0, 1);
+    layout->addLayout(buttons, 1, 0, 1, 2);
     setFixedSize(sizeHint());
     KeepWindowPosition(this, positions, RestoreWhen::kEveryShow);
 }

@@ -115,8 +115,7 @@ class ParamEntriesTest : public ExplorerTestCase {
                 SetPaletteColor(colors, index,
                                 PackColor(uint8_t(index), uint8_t(40 * entry), uint8_t(255 - index)));
             const QString name = QStringLiteral("Entry %1").arg(entry + 1);
-            QVERIFY(
-                AppendEntry(Prm(), EntryText{name, "Author : " + name, "c1", "c2", "c3"}, params, colors));
+            QVERIFY(AppendEntry(Prm(), EntryText{name, name, "c1", "c2", "c3"}, params, colors));
         }
     }
 
@@ -162,10 +161,15 @@ class ParamEntriesTest : public ExplorerTestCase {
     void savingNeedsANameAndLetterCaseMakesANewEntry() {
         MessageRecorder log;
         PlotRows();
+        window_->Locations().SavedImageName = QStringLiteral("Valley");
         int listed = -1;
         bool stayedOpen = false;
         QStringList messagesThen;
+        QString caption;
+        QString proposed;
         WorkDialog("cmdSaveParam", [&](QDialog& dialog) {
+            caption = dialog.windowTitle();
+            proposed = Box(dialog, "txtEntry")->text();
             listed = Entries(dialog)->count();
             Box(dialog, "txtEntry")->setText(QStringLiteral("   "));
             Click(dialog, "cmdOK");
@@ -174,6 +178,8 @@ class ParamEntriesTest : public ExplorerTestCase {
             Box(dialog, "txtEntry")->setText(QStringLiteral(" Seahorse "));
             Click(dialog, "cmdOK");
         });
+        QCOMPARE(caption, QString(52, ' ') + QStringLiteral("Parameter File Entry Information"));
+        QCOMPARE(proposed, QStringLiteral("Valley"));  // the name of the image saved last
         QCOMPARE(listed, 0);
         QVERIFY(stayedOpen);
         QCOMPARE(messagesThen, QStringList{"An Entry Name is required."});
@@ -258,7 +264,9 @@ class ParamEntriesTest : public ExplorerTestCase {
             QMetaObject::invokeMethod(
                 window_.get(), [&] { rows << row; }, Qt::BlockingQueuedConnection);
         });
+        QString caption;
         WorkDialog("cmdLoadParam", [&](QDialog& dialog) {
+            caption = dialog.windowTitle();
             firstSelected = Entries(dialog)->currentRow();
             Entries(dialog)->setCurrentRow(2);
             shownAuthor = Box(dialog, "txtAuthor")->text();
@@ -267,8 +275,9 @@ class ParamEntriesTest : public ExplorerTestCase {
         });
         WaitUntilIdle();
         window_->Runner().SetRowObserver({});
+        QCOMPARE(caption, QString(61, ' ') + QStringLiteral("Load Parameter Entry"));
         QCOMPARE(firstSelected, 0);
-        QCOMPARE(shownAuthor, QStringLiteral("Author : Author : Entry 3"));
+        QCOMPARE(shownAuthor, QStringLiteral("Author : Entry 3"));
         QVERIFY(log.messages().isEmpty());
 
         QCOMPARE(rows.first(), 0);
@@ -298,7 +307,7 @@ class ParamEntriesTest : public ExplorerTestCase {
             Click(dialog, "cmdCancel");
         });
         QCOMPARE(firstSelected, 2);
-        QCOMPARE(shownAuthor, QStringLiteral("Author : Author : Entry 3"));
+        QCOMPARE(shownAuthor, QStringLiteral("Author : Entry 3"));
         QVERIFY(session.flags.DialogCancelled);
         QCOMPARE(session.params, loaded);
         QVERIFY(!session.RunActive && Button("cmdLoadParam")->isEnabled());
