@@ -80,17 +80,14 @@ class ParamEntriesTest : public ExplorerTestCase {
         return names;
     }
 
-    // Loads the entry at that list position, and returns the rows of the plot it starts.
-    QList<int32_t> LoadEntryAt(int position) {
+    // Runs the command and returns the rows of the plot it starts, once that has stopped.
+    QList<int32_t> RowsPlottedBy(const std::function<void()>& command) {
         QList<int32_t> rows;
         window_->Runner().SetRowObserver([&](int32_t row) {
             QMetaObject::invokeMethod(
                 window_.get(), [&] { rows << row; }, Qt::BlockingQueuedConnection);
         });
-        WorkDialog("cmdLoadParam", [&](QDialog& dialog) {
-            Entries(dialog)->setCurrentRow(position);
-            Click(dialog, "cmdLoad");
-        });
+        command();
         WaitUntilIdle();
         window_->Runner().SetRowObserver({});
         return rows;
@@ -259,22 +256,17 @@ class ParamEntriesTest : public ExplorerTestCase {
         MessageRecorder log;
         QString shownAuthor;
         int firstSelected = -1;
-        QList<int32_t> rows;
-        window_->Runner().SetRowObserver([&](int32_t row) {
-            QMetaObject::invokeMethod(
-                window_.get(), [&] { rows << row; }, Qt::BlockingQueuedConnection);
-        });
         QString caption;
-        WorkDialog("cmdLoadParam", [&](QDialog& dialog) {
-            caption = dialog.windowTitle();
-            firstSelected = Entries(dialog)->currentRow();
-            Entries(dialog)->setCurrentRow(2);
-            shownAuthor = Box(dialog, "txtAuthor")->text();
-            // A double click loads as the Load button does.
-            DoubleClick(Entries(dialog), 2);
+        const QList<int32_t> rows = RowsPlottedBy([&] {
+            WorkDialog("cmdLoadParam", [&](QDialog& dialog) {
+                caption = dialog.windowTitle();
+                firstSelected = Entries(dialog)->currentRow();
+                Entries(dialog)->setCurrentRow(2);
+                shownAuthor = Box(dialog, "txtAuthor")->text();
+                // A double click loads as the Load button does.
+                DoubleClick(Entries(dialog), 2);
+            });
         });
-        WaitUntilIdle();
-        window_->Runner().SetRowObserver({});
         QCOMPARE(caption, QString(61, ' ') + QStringLiteral("Load Parameter Entry"));
         QCOMPARE(firstSelected, 0);
         QCOMPARE(shownAuthor, QStringLiteral("Author : Entry 3"));
@@ -380,7 +372,9 @@ class ParamEntriesTest : public ExplorerTestCase {
         WriteBytes(Prm(), Render({"--info", image}));
         QCOMPARE(EntryNames(), QStringList{"Spiral Petals"});
 
-        QCOMPARE(LoadEntryAt(0).size(), 120);
+        const QList<int32_t> rows = RowsPlottedBy(
+            [&] { WorkDialog("cmdLoadParam", [&](QDialog& dialog) { Click(dialog, "cmdLoad"); }); });
+        QCOMPARE(rows.size(), 120);
         QCOMPARE(List("cboEqn")->currentText(), QStringLiteral("Spiral Symmetry 2"));
         QCOMPARE(List("cboRender")->currentText(), QStringLiteral("Petals"));
         const QByteArray window = WindowIndices();
