@@ -18,7 +18,6 @@ class LoadParamsModel {
     // read, has no entries, or an entry is broken off.
     static std::optional<LoadParamsModel> Open(const QString& path);
 
-    const QString& Path() const { return path_; }
     const std::vector<EntryName>& Entries() const { return entries_; }
 
     // The list position selected when the dialog opens: the entry loaded last (`remembered`) when the

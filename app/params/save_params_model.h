@@ -20,7 +20,6 @@ class SaveParamsModel {
     // when the file exists but cannot be read.
     static std::optional<SaveParamsModel> Open(const QString& path);
 
-    const QString& Path() const { return path_; }
     const std::vector<EntryName>& Entries() const { return entries_; }
 
     // The OK button: stores the current parameters and the palette's colours under the typed name
