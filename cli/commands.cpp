@@ -11,6 +11,7 @@
 #include "app/imagefiles/image_save.h"
 #include "app/params/image_entry.h"
 #include "app/params/param_file.h"
+#include "app/params/param_messages.h"
 #include "cli/console.h"
 #include "cli/input_files.h"
 #include "cli/interrupt.h"
@@ -101,7 +102,10 @@ ExitStatus PrintImageEntry(const CommandLine& line, app::PaletteArrays& palette)
 
 ExitStatus PrintEntryNames(const CommandLine& line) {
     const auto entries = app::ListEntriesForLoad(line.input);
-    if (!entries) return kBadInput;
+    if (!entries) {
+        app::ShowFileCorrupt(line.input);
+        return kBadInput;
+    }
     QByteArray names;
     for (const app::EntryName& entry : *entries) names += entry.name.toLocal8Bit() + '\n';
     PrintBytes(names);

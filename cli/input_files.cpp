@@ -8,6 +8,7 @@
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/image_support.h"
 #include "app/params/param_file.h"
+#include "app/params/param_messages.h"
 
 namespace zenphra::cli {
 
@@ -22,7 +23,10 @@ RenderSetup SetupOfImage(const app::LoadedImage& image) { return RenderSetup{ima
 bool LoadNamedEntry(const QString& path, const QString& name, RenderSetup& setup,
                     app::PaletteArrays& palette) {
     const auto entries = app::ListEntriesForLoad(path);
-    if (!entries) return false;
+    if (!entries) {
+        app::ShowFileCorrupt(path);
+        return false;
+    }
     const auto entry = std::ranges::find(*entries, name, &app::EntryName::name);
     if (entry == entries->end()) {
         QStringList names;
@@ -35,8 +39,10 @@ bool LoadNamedEntry(const QString& path, const QString& name, RenderSetup& setup
     }
     setup.params.HorRes = kEntryHorRes;
     setup.params.VertRes = kEntryVertRes;
-    return app::LoadEntry(path, entry->nameLine, setup.params, setup.colors, palette) ==
-           app::EntryReadStatus::kRead;
+    const app::EntryReadStatus status =
+        app::LoadEntry(path, entry->nameLine, setup.params, setup.colors, palette);
+    app::ShowEntryNotRead(status, path);
+    return status == app::EntryReadStatus::kRead;
 }
 
 }  // namespace zenphra::cli

@@ -1,6 +1,7 @@
 #include "app/common/text_lines.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <limits>
 
@@ -72,6 +73,11 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
 }
 
 bool ReplaceFileContents(const QString& path, const QByteArray& contents) {
+    // A file marked read-only stays as it is even for a user the system would let write it (root), as
+    // the read-only mark keeps every user from writing a file on Windows.
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (QFileInfo::exists(path) && !(QFileInfo(path).permissions() & anyWrite)) return false;
     // Unbuffered, so that a failed or short write shows in the count write() returns: a buffered QSaveFile
     // misses a failure while flushing its buffer and renames the incomplete file over the old one.
     QSaveFile file(path);

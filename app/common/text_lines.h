@@ -27,7 +27,8 @@ QByteArray JoinLinesCrLf(const QStringList& lines);
 std::optional<QByteArray> ReadWholeFile(const QString& path);
 
 // Writes the bytes to a temporary file beside the target and renames it over the target only when all of
-// it was written and closed; on false the target is as it was.
+// it was written and closed; on false the target is as it was. A target marked read-only (writable by
+// no one) is never replaced.
 bool ReplaceFileContents(const QString& path, const QByteArray& contents);
 
 }  // namespace zenphra::app

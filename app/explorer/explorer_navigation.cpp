@@ -13,6 +13,7 @@
 #include "app/explorer/option_group.h"
 #include "app/params/clipboard_entry.h"
 #include "app/params/image_entry.h"
+#include "app/params/param_messages.h"
 
 namespace zenphra::app {
 namespace {
@@ -109,7 +110,7 @@ void ExplorerWindow::PasteParameters() {
     const EntryReadResult read =
         ReadPastedEntry(QGuiApplication::clipboard()->text(), {session_.params, session_.colors});
     if (read.status != EntryReadStatus::kRead) {
-        ShowPasteRefused(read.status);
+        ShowEntryNotRead(read.status, kClipboardName);
         return;
     }
     PlotImage({read.values.params, read.values.colors});

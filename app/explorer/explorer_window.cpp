@@ -78,6 +78,8 @@ void ExplorerWindow::ConnectCommands() {
     connect(ui_.cmdPlot, &QPushButton::clicked, this, &ExplorerWindow::Plot);
     connect(ui_.cmdPause, &QPushButton::clicked, this, &ExplorerWindow::Pause);
     connect(ui_.cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui_.cmdSaveParam, &QPushButton::clicked, this, &ExplorerWindow::SaveParameters);
+    connect(ui_.cmdLoadParam, &QPushButton::clicked, this, &ExplorerWindow::LoadParameters);
 }
 
 void ExplorerWindow::LoadSettings() {

@@ -12,6 +12,7 @@
 #include "app/explorer/explorer_session.h"
 #include "app/explorer/plot_runner.h"
 #include "app/imagefiles/image_browser_model.h"
+#include "app/params/param_entry_reader.h"
 #include "app/shell/form_position.h"
 #include "app/shell/reg_settings.h"
 #include "app/shell/tutorial_box.h"
@@ -152,6 +153,13 @@ class ExplorerWindow : public QWidget {
     bool PickKeyPressed(const QKeyEvent& key);
     void ShowJuliaPreview();
     void Undo();
+
+    // Parameter entries (explorer_params.cpp).
+    QString AskForParamFile(int16_t dialogType);
+    void SaveParameters();
+    void LoadParameters();
+    void TakeLoadedEntry(const EntryValues& entry);
+    int rememberedEntry_ = -1;  // the list position of the entry loaded last; -1 before the first
 
     ExplorerControls ui_;
     OptionGroup* resolutionOptions_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include "app/common/text_lines.h"
 #include "app/params/param_entry_scan.h"
-#include "app/params/param_messages.h"
 
 namespace zenphra::app {
 
@@ -11,22 +10,6 @@ EntryReadResult ReadPastedEntry(const QString& text, const EntryValues& current)
     const std::optional<std::vector<EntryName>> entries = ScanEntriesChecked(lines);
     if (!entries) return EntryReadResult{EntryReadStatus::kFaulty, current};
     return ReadEntryParams(lines, entries->front().nameLine, current);
-}
-
-void ShowPasteRefused(EntryReadStatus status) {
-    switch (status) {
-        case EntryReadStatus::kEquationNotSupported:
-            ShowEquationNotSupported();
-            break;
-        case EntryReadStatus::kRenderingNotSupported:
-            ShowRenderingNotSupported();
-            break;
-        case EntryReadStatus::kFaulty:
-            ShowErrorLoading(kClipboardName);
-            break;
-        case EntryReadStatus::kRead:
-            break;
-    }
 }
 
 }  // namespace zenphra::app

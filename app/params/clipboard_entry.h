@@ -8,14 +8,11 @@
 
 namespace zenphra::app {
 
-// The name under which pasted text is spoken of in messages.
+// The name under which pasted text is spoken of in messages (see ShowEntryNotRead).
 inline const QString kClipboardName = QStringLiteral("Clipboard");
 
 // Reads the text's first entry over `current` (which keeps the size). kFaulty also stands for a text that
 // holds no entry at all.
 EntryReadResult ReadPastedEntry(const QString& text, const EntryValues& current);
-
-// Shows what is wrong with a pasted entry that was not read.
-void ShowPasteRefused(EntryReadStatus status);
 
 }  // namespace zenphra::app

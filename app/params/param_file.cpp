@@ -4,7 +4,6 @@
 
 #include "app/colormaps/palette_colors.h"
 #include "app/common/text_lines.h"
-#include "app/params/param_messages.h"
 
 namespace zenphra::app {
 namespace {
@@ -20,61 +19,42 @@ qsizetype LineOffset(const QByteArray& text, qsizetype line) {
     return offset;
 }
 
-bool WriteParamFile(const QString& path, const QByteArray& contents) {
-    if (ReplaceFileContents(path, contents)) return true;
-    ShowErrorWriting(path);
-    return false;
-}
-
 }  // namespace
 
 std::optional<std::vector<EntryName>> ListEntriesForSave(const QString& path) {
     if (!QFileInfo::exists(path)) return std::vector<EntryName>();
     const std::optional<QByteArray> contents = ReadWholeFile(path);
-    if (!contents) {
-        ShowErrorSaving(path);
-        return std::nullopt;
-    }
+    if (!contents) return std::nullopt;
     return ScanEntries(SplitLines(*contents));
 }
 
 std::optional<std::vector<EntryName>> ListEntriesForLoad(const QString& path) {
     const std::optional<QByteArray> contents = ReadWholeFile(path);
-    auto entries = contents ? ScanEntriesChecked(SplitLines(*contents)) : std::nullopt;
-    if (!entries) ShowFileCorrupt(path);
-    return entries;
+    return contents ? ScanEntriesChecked(SplitLines(*contents)) : std::nullopt;
 }
 
 std::optional<EntryHeader> LoadEntryHeader(const QString& path, int32_t nameLine) {
     const std::optional<QByteArray> contents = ReadWholeFile(path);
-    auto header = contents ? ReadEntryHeader(SplitLines(*contents), nameLine) : std::nullopt;
-    if (!header) ShowFileCorrupt(path);
-    return header;
+    return contents ? ReadEntryHeader(SplitLines(*contents), nameLine) : std::nullopt;
+}
+
+EntryReadResult ReadEntryFile(const QString& path, int32_t nameLine, const EntryValues& current) {
+    const std::optional<QByteArray> contents = ReadWholeFile(path);
+    if (!contents) return EntryReadResult{EntryReadStatus::kFaulty, current};
+    return ReadEntryParams(SplitLines(*contents), nameLine, current);
+}
+
+void TakeEntry(const EntryValues& entry, FractalParams& params, ColorMap& colors, PaletteArrays& palette) {
+    params = entry.params;
+    colors = entry.colors;
+    SetPaletteColor(palette, kMaxIterEntry, colors.MaxIterColor);
+    SetPaletteColor(palette, kBackgroundEntry, colors.BgColor);
 }
 
 EntryReadStatus LoadEntry(const QString& path, int32_t nameLine, FractalParams& params, ColorMap& colors,
                           PaletteArrays& palette) {
-    const std::optional<QByteArray> contents = ReadWholeFile(path);
-    const EntryReadResult result = contents
-                                       ? ReadEntryParams(SplitLines(*contents), nameLine, {params, colors})
-                                       : EntryReadResult{EntryReadStatus::kFaulty, {params, colors}};
-    switch (result.status) {
-        case EntryReadStatus::kRead:
-            params = result.values.params;
-            colors = result.values.colors;
-            SetPaletteColor(palette, kMaxIterEntry, colors.MaxIterColor);
-            SetPaletteColor(palette, kBackgroundEntry, colors.BgColor);
-            break;
-        case EntryReadStatus::kEquationNotSupported:
-            ShowEquationNotSupported();
-            break;
-        case EntryReadStatus::kRenderingNotSupported:
-            ShowRenderingNotSupported();
-            break;
-        case EntryReadStatus::kFaulty:
-            ShowErrorLoading(path);
-            break;
-    }
+    const EntryReadResult result = ReadEntryFile(path, nameLine, {params, colors});
+    if (result.status == EntryReadStatus::kRead) TakeEntry(result.values, params, colors, palette);
     return result.status;
 }
 
@@ -83,25 +63,19 @@ bool AppendEntry(const QString& path, const EntryText& text, const FractalParams
     QByteArray contents;
     if (QFileInfo::exists(path)) {
         const std::optional<QByteArray> old = ReadWholeFile(path);
-        if (!old) {
-            ShowErrorWriting(path);
-            return false;
-        }
+        if (!old) return false;
         contents = *old;
     }
     // A last line without its line end is ended first, so the new name starts a line of its own.
     if (!contents.isEmpty() && !contents.endsWith('\n')) contents += contents.endsWith('\r') ? "\n" : "\r\n";
-    return WriteParamFile(path, contents + JoinLinesCrLf(EntryLines(text, params, palette)));
+    return ReplaceFileContents(path, contents + JoinLinesCrLf(EntryLines(text, params, palette)));
 }
 
 bool ReplaceEntry(const QString& path, int32_t nameLine, const EntryText& text, const FractalParams& params,
                   const PaletteArrays& palette) {
     const std::optional<QByteArray> old = ReadWholeFile(path);
     const QStringList lines = old ? SplitLines(*old) : QStringList();
-    if (!old || nameLine < 1 || nameLine > lines.size()) {
-        ShowErrorWriting(path);
-        return false;
-    }
+    if (!old || nameLine < 1 || nameLine > lines.size()) return false;
     // The old entry runs from its name line to its "END"; the name line is passed first, so an entry
     // named "END" is replaced whole.
     qsizetype after = nameLine;
@@ -110,7 +84,7 @@ bool ReplaceEntry(const QString& path, int32_t nameLine, const EntryText& text, 
     const QByteArray contents = old->left(LineOffset(*old, nameLine - 1)) +
                                 JoinLinesCrLf(EntryLines(text, params, palette)) +
                                 old->mid(LineOffset(*old, after));
-    return WriteParamFile(path, contents);
+    return ReplaceFileContents(path, contents);
 }
 
 }  // namespace zenphra::app

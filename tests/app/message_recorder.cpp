@@ -5,7 +5,7 @@ namespace zenphra::app {
 MessageRecorder::MessageRecorder() {
     previous_ = SetMessagePresenter([this](const Message& message) {
         messages_.append(message);
-        return message.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
+        return message.buttons == MessageButtons::kYesNo ? questionAnswer_ : MessageAnswer::kOk;
     });
 }
 

@@ -9,13 +9,15 @@
 
 namespace zenphra::app {
 
-// Questions are answered No, other messages OK.
+// Questions are answered No unless the test says otherwise, other messages OK.
 class MessageRecorder {
   public:
     MessageRecorder();
     ~MessageRecorder();
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    void AnswerQuestionsWith(MessageAnswer answer) { questionAnswer_ = answer; }
 
     const QList<Message>& messages() const { return messages_; }
     QStringList texts() const;
@@ -24,6 +26,7 @@ class MessageRecorder {
   private:
     MessagePresenter previous_;
     QList<Message> messages_;
+    MessageAnswer questionAnswer_ = MessageAnswer::kNo;
 };
 
 }  // namespace zenphra::app

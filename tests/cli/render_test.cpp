@@ -247,8 +247,22 @@ TEST_F(RenderTest, BadArgumentsAndInputsExitWithOneLineNamingTheProblem) {
     const QString rendering = File("rendering.png");
     SaveImageWith(rendering, unknownRendering, 64);
 
+    const QString emptyParameters = File("empty.prm");
+    app::WriteBytes(emptyParameters, "");
+    const QString parameters = File("unknown.prm");
+    app::EntryText julia2;
+    julia2.name = "Julia 2";
+    FractalParams julia2Params;
+    julia2Params.EqnType = 102;
+    ASSERT_TRUE(app::AppendEntry(parameters, julia2, julia2Params, palette));
+
     const QList<std::pair<QStringList, QByteArray>> cases{
         {{"--colour", "red", "-o", image}, "Unknown option 'colour'"},
+        {{"--prm", emptyParameters, "--entry", "x", "-o", image},
+         "The file \"" + emptyParameters.toUtf8() + "\" is corrupt."},
+        {{"--prm", parameters, "--entry", "Julia 2", "-o", image},
+         "Equation Not Supported: The equation used in this parameter entry is not supported by "
+         "Quorvex-Talmy Fractals Lite."},
         {{"--equation", "Mandelbrot", "-o", image}, "Lambda (24)"},
         {{"--size", "20x20", "-o", image}, "--size: \"20x20\""},
         {{"--from", File("missing.png"), "-o", image}, "missing.png\" could not be opened."},

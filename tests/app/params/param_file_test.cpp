@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/colormaps/palette_colors.h"
@@ -107,31 +108,28 @@ TEST_F(ParamFileTest, AFailedWriteLeavesTheOldFileAsItWas) {
         EXPECT_FALSE(ReplaceEntry(path, 1, Named("first"), WithIters(111), palette));
     }
     EXPECT_FALSE(ReplaceEntry(path, 1000, Named("first"), WithIters(111), palette));
+    // A file marked read-only is kept even for a user who may write any file.
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    EXPECT_FALSE(AppendEntry(path, Named("fourth"), WithIters(400), palette));
+    EXPECT_FALSE(ReplaceEntry(path, 1, Named("first"), WithIters(111), palette));
+
     EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Favourites.prm"});  // no leftovers
-
-    ASSERT_EQ(log.messages().size(), 3);
-    EXPECT_EQ(log.messages()[0].text, "Error writing \"" + path + "\"");
-    EXPECT_EQ(log.messages()[0].title, kProgramTitle);
-    EXPECT_EQ(log.messages()[0].icon, MessageIcon::kExclamation);
+    EXPECT_TRUE(log.messages().isEmpty());  // the callers say what went wrong
 }
 
 TEST_F(ParamFileTest, AFolderCannotBeWrittenOrRead) {
     EXPECT_FALSE(AppendEntry(folder.path(), Named("x"), FractalParams(), palette));
     EXPECT_FALSE(ListEntriesForSave(folder.path()));
     EXPECT_FALSE(ListEntriesForLoad(folder.path()));
-    ASSERT_EQ(log.messages().size(), 3);
-    EXPECT_EQ(log.messages()[0].text, "Error writing \"" + folder.path() + "\"");
-    EXPECT_EQ(log.messages()[1].text, "Error saving \"" + folder.path() + "\"");
-    EXPECT_EQ(log.messages()[2].text, "The file \"" + folder.path() + "\" is corrupt.");
+    EXPECT_TRUE(log.messages().isEmpty());
 }
 
 TEST_F(ParamFileTest, AnEmptyFileIsCorrupt) {
     WriteBytes(path, "");
     EXPECT_FALSE(ListEntriesForLoad(path));
     EXPECT_FALSE(LoadEntryHeader(path, 1));
-    ASSERT_EQ(log.messages().size(), 2);
-    EXPECT_EQ(log.messages()[1].text, "The file \"" + path + "\" is corrupt.");
+    EXPECT_TRUE(ListEntriesForSave(path)->empty());
 }
 
 TEST_F(ParamFileTest, LoadingAnEntryMakesItCurrent) {
@@ -177,16 +175,7 @@ TEST_F(ParamFileTest, ARefusedOrFaultyEntryChangesNothing) {
     EXPECT_EQ(colors.BgColor, 9);
     EXPECT_EQ(palette, paletteBefore);
 
-    ASSERT_EQ(log.messages().size(), 4);
-    EXPECT_EQ(
-        log.messages()[0].text,
-        "The equation used in this parameter entry is not\r\nsupported by Quorvex-Talmy Fractals Lite.");
-    EXPECT_EQ(log.messages()[0].title, "Equation Not Supported");
-    EXPECT_EQ(
-        log.messages()[1].text,
-        "The rendering used in this parameter entry is not\r\nsupported by Quorvex-Talmy Fractals Lite.");
-    EXPECT_EQ(log.messages()[1].title, "Rendering Not Supported");
-    EXPECT_EQ(log.messages()[2].text, "Error loading \"" + path + "\"");
+    EXPECT_TRUE(log.messages().isEmpty());
 }
 
 }  // namespace
