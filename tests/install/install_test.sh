@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Installs the build into a prefix of its own, as a user without root does, and checks what a user gets:
+# one program folder with the program, its versioned library, the renderer, the tutorial and the three
+# shipped folders; the renderer working through its link on the path; a desktop entry that starts the
+# installed program; the icon in every size; the manual page. The installed renderer then renders every
+# shipped parameter entry and makes every shipped image again from its own parameters, pixel for pixel,
+# and the installed program comes up under a virtual X server with a fresh settings store.
+#   install_test.sh SOURCE_DIR BUILD_DIR PROGRAM_DIR BIN_DIR DATA_DIR MAN_DIR
+# (the last four relative to the prefix, as the build installs them)
+set -euo pipefail
+
+source_dir=$1
+build_dir=$2
+work=$(mktemp -d)
+# A blank in the prefix: the desktop entry must quote the program's path.
+prefix="$work/my prefix"
+program_folder="$prefix/$3"
+bin_folder="$prefix/$4"
+data_folder="$prefix/$5"
+man_folder="$prefix/$6"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+echo "--- install"
+cmake --install "$build_dir" --prefix "$prefix" --strip > "$work/install.log" 2>&1 ||
+    fail "the install failed: $(cat "$work/install.log")"
+
+echo "--- the program folder"
+for program in Zenphra zenphra-render; do
+    [ -x "$program_folder/$program" ] || fail "$program is not installed in the program folder"
+done
+[ "$(readlink "$program_folder/libZenphra.so")" = libZenphra.so.1 ] || fail "libZenphra.so does not link to libZenphra.so.1"
+[ "$(readlink "$program_folder/libZenphra.so.1")" = libZenphra.so.1.0.0 ] || fail "libZenphra.so.1 does not link to the versioned file"
+readelf -d "$program_folder/libZenphra.so.1.0.0" | grep -q 'Library soname: \[libZenphra.so.1\]' ||
+    fail "the library does not carry the soname libZenphra.so.1"
+cmp -s "$source_dir/app/shell/Tutorial.txt" "$program_folder/Tutorial.txt" || fail "Tutorial.txt is not installed"
+for folder in Images Parameters Colormaps; do
+    [ -n "$(ls -A "$program_folder/$folder")" ] || fail "the folder $folder is empty"
+    diff -r "$source_dir/data/$folder" "$program_folder/$folder" > /dev/null || fail "the folder $folder differs from data/$folder"
+done
+
+echo "--- the renderer through its link on the path"
+[ -L "$bin_folder/zenphra-render" ] || fail "no link to the renderer in $bin_folder"
+export PATH="$bin_folder:$PATH"
+cd "$work"
+zenphra-render --version > /dev/null || fail "the renderer does not start through its link"
+
+echo "--- the desktop entry, its icon and the manual page"
+desktop="$data_folder/applications/zenphra.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the entry"
+grep -qxF "Exec=\"$program_folder/Zenphra\"" "$desktop" || fail "the entry does not start the installed program: $(grep ^Exec "$desktop")"
+grep -qx 'Icon=zenphra' "$desktop" || fail "the entry names another icon"
+for size in 48 128 256; do
+    icon="$data_folder/icons/hicolor/${size}x${size}/apps/zenphra.png"
+    [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "no ${size}x${size} icon"
+done
+cmp -s "$source_dir/docs/zenphra-render.1" "$man_folder/man1/zenphra-render.1" || fail "the manual page is not installed"
+
+echo "--- every shipped parameter entry renders"
+for prm in "$program_folder"/Parameters/*.prm; do
+    mapfile -t entries < <(zenphra-render --list "$prm")
+    [ ${#entries[@]} -gt 0 ] || fail "$prm has no entries"
+    for entry in "${entries[@]}"; do
+        zenphra-render -q --prm "$prm" --entry "$entry" --size 64x48 -o "$work/entry.png" ||
+            fail "the entry \"$entry\" of $prm does not render"
+        [ "$(identify -format '%wx%h' "$work/entry.png")" = 64x48 ] || fail "the entry \"$entry\" made no image"
+    done
+    echo "${#entries[@]} entries of $(basename "$prm") rendered"
+done
+
+echo "--- every shipped image is what the renderer makes of its parameters"
+for image in "$program_folder"/Images/*.png; do
+    zenphra-render -q --from "$image" -o "$work/again.png" || fail "$image does not render again"
+    differing=$(compare -metric AE "$image" "$work/again.png" null: 2>&1) || true
+    [ "$differing" = 0 ] || fail "$(basename "$image") differs from its new render in $differing pixels"
+done
+
+echo "--- the installed program starts with a fresh settings store"
+Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
+pids+=("$!")
+for _ in $(seq 50); do
+    if [ -s "$work/display" ]; then break; fi
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+export XDG_CONFIG_HOME="$work/config"
+"$program_folder/Zenphra" &
+program=$!
+pids+=("$program")
+window=""
+for _ in $(seq 50); do
+    window=$(xdotool search --onlyvisible --name '^  Quorvex-Talmy Fractals Lite$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the installed program showed no window"
+xprop -id "$window" -notype 32c _NET_WM_ICON > "$work/icon.txt"
+grep -q '^_NET_WM_ICON = 256, 256,' "$work/icon.txt" || fail "the window has not the program's icon"
+xdotool windowfocus --sync "$window"
+xdotool key alt+x
+for _ in $(seq 50); do
+    if ! kill -0 "$program" 2>/dev/null; then break; fi
+    sleep 0.1
+done
+kill -0 "$program" 2>/dev/null && fail "the installed program did not close on Alt+X"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
+[ -f "$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini" ] || fail "the settings were not saved"
+echo "the installed tree is complete"
