@@ -1,5 +1,6 @@
-// Files dropped on the window: an image loads as "&Load Image File" loads it. The window takes one file
-// at a time and only while it is idle; anything else is refused, and the pointer says so.
+// Files dropped on the window: an image loads as "&Load Image File" loads it, and a parameter file opens
+// in the dialog of "L&oad Parameters". The window takes one file at a time and only while it is idle;
+// anything else is refused, and the pointer says so.
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -14,7 +15,9 @@ std::optional<QString> ExplorerWindow::DroppedFile(const QMimeData* data) const 
     const QUrl url = data->urls().first();
     if (!url.isLocalFile()) return std::nullopt;
     const QString path = url.toLocalFile();
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return std::nullopt;
+    const bool known = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
+                       path.endsWith(QStringLiteral(".prm"), Qt::CaseInsensitive);
+    if (!known) return std::nullopt;
     return path;
 }
 
@@ -30,7 +33,17 @@ void ExplorerWindow::dropEvent(QDropEvent* event) {
     const std::optional<QString> path = DroppedFile(event->mimeData());
     if (!path) return;
     event->acceptProposedAction();
-    LoadImageFrom(*path);
+    // The drop ends first: the load may show a dialog or a message of its own.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file = *path] {
+            if (file.endsWith(QStringLiteral(".prm"), Qt::CaseInsensitive)) {
+                LoadParametersFrom(file);
+            } else {
+                LoadImageFrom(file);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace zenphra::app

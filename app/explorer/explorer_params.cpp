@@ -41,29 +41,39 @@ void ExplorerWindow::LoadParameters() {
     flags.FileBusy = true;
     ApplyControlStates();
     const QString path = AskForParamFile(kLoadParamsDialog);
-    std::optional<EntryValues> entry;
-    if (path != kCancelled) {
-        // The window shows the busy pointer (the picture has it while FileBusy is set); the dialog over
-        // it keeps the normal one.
-        setCursor(Qt::WaitCursor);
-        flags.Loading = true;
-        if (const std::optional<LoadParamsModel> model = LoadParamsModel::Open(path)) {
-            const EntryValues current{session_.params, session_.colors};
-            LoadParamsDialog dialog(*model, rememberedEntry_, current, positions_, this);
-            if (dialog.exec() == QDialog::Accepted) {
-                entry = dialog.Loaded();
-                rememberedEntry_ = dialog.LoadedPosition();
-            }
-        }
-        flags.DialogCancelled = !entry;
-        if (entry) TakeLoadedEntry(*entry);
-        flags.Loading = false;
-        unsetCursor();
+    flags.FileBusy = false;
+    if (path == kCancelled) {
+        ApplyControlStates();
+        return;
     }
+    LoadParametersFrom(path);
+}
+
+// The load dialog on the file; the entry loaded in it is plotted at once, from its first row.
+void ExplorerWindow::LoadParametersFrom(const QString& path) {
+    WindowFlags& flags = session_.flags;
+    flags.FileBusy = true;
+    ApplyControlStates();
+    std::optional<EntryValues> entry;
+    // The window shows the busy pointer (the picture has it while FileBusy is set); the dialog over it
+    // keeps the normal one.
+    setCursor(Qt::WaitCursor);
+    flags.Loading = true;
+    if (const std::optional<LoadParamsModel> model = LoadParamsModel::Open(path)) {
+        const EntryValues current{session_.params, session_.colors};
+        LoadParamsDialog dialog(*model, rememberedEntry_, current, positions_, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            entry = dialog.Loaded();
+            rememberedEntry_ = dialog.LoadedPosition();
+        }
+    }
+    flags.DialogCancelled = !entry;
+    if (entry) TakeLoadedEntry(*entry);
+    flags.Loading = false;
+    unsetCursor();
     flags.FileBusy = false;
     ApplyControlStates();
     if (!entry) return;
-    // A loaded entry is plotted at once, from its first row.
     flags.NewPlot = true;
     Plot();
 }

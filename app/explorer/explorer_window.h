@@ -158,6 +158,7 @@ class ExplorerWindow : public QWidget {
     QString AskForParamFile(int16_t dialogType);
     void SaveParameters();
     void LoadParameters();
+    void LoadParametersFrom(const QString& path);
     void TakeLoadedEntry(const EntryValues& entry);
     int rememberedEntry_ = -1;  // the list position of the entry loaded last; -1 before the first
 

@@ -2,6 +2,7 @@
 // the images shown, the parameters on the clipboard, and an image file dropped on the window.
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -137,7 +138,7 @@ class ExplorerExploreTest : public ExplorerTestCase {
         QVERIFY(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(window_.get(), &drop);
-        QCOMPARE(Params(), saved);
+        QTRY_COMPARE(Params(), saved);
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
         QVERIFY(window_->windowTitle().endsWith(path));
 
@@ -148,6 +149,39 @@ class ExplorerExploreTest : public ExplorerTestCase {
         refused.setAccepted(false);
         QCoreApplication::sendEvent(window_.get(), &refused);
         QVERIFY(!refused.isAccepted());
+    }
+
+    void aDroppedParameterFileOpensTheLoadDialogOnIt() {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("dropped.prm"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        Item("mnuCopyParams")->trigger();
+        const QString entry = QGuiApplication::clipboard()->text();
+        file.write(entry.toLatin1().replace("Max Iters =100", "Max Iters =77"));
+        file.close();
+
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPoint(50, 50), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        // The dialog opens once the drop has ended.
+        bool loaded = false;
+        WithDialog(
+            [&] {
+                QCoreApplication::sendEvent(window_.get(), &drop);
+                QVERIFY(QTest::qWaitFor([&] { return loaded; }));
+            },
+            [&](QDialog& dialog) {
+                QCOMPARE(dialog.objectName(), QStringLiteral("frmLoadParms"));
+                Find<QPushButton>(dialog, "cmdLoad")->click();
+                loaded = true;
+            });
+        WaitUntilIdle();
+        QCOMPARE(Params().MaxIters, 77);
+        QCOMPARE(Text("lblY"), QStringLiteral("Done"));
     }
 };
 
