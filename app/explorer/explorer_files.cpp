@@ -1,46 +1,15 @@
 // The image file commands: "&Save Image File" writes the image with its parameters, "&Load Image File"
 // picks an image in the browser and takes it as the current image, half-finished or complete. Both put
 // the window into its busy state and show the busy pointer, and restore both on every way out.
-#include <QApplication>
-
 #include "app/explorer/explorer_window.h"
 #include "app/explorer/option_group.h"
 #include "app/imagefiles/get_fname.h"
 #include "app/imagefiles/image_browser.h"
 #include "app/imagefiles/image_save.h"
 #include "app/imagefiles/image_support.h"
+#include "app/shell/busy_pointer.h"
 
 namespace zenphra::app {
-namespace {
-
-// The busy pointer over the whole program while a file is written or read.
-class BusyPointer {
-  public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-}  // namespace
-
-// The window is busy while a file command runs, and idle again however the command ends.
-class ExplorerWindow::FileCommand {
-  public:
-    explicit FileCommand(ExplorerWindow& window) : window_(window) {
-        window_.session_.flags.FileBusy = true;
-        window_.ApplyControlStates();
-    }
-    ~FileCommand() {
-        window_.session_.flags.FileBusy = false;
-        window_.ApplyControlStates();
-    }
-    FileCommand(const FileCommand&) = delete;
-    FileCommand& operator=(const FileCommand&) = delete;
-
-  private:
-    ExplorerWindow& window_;
-};
 
 void ExplorerWindow::ConnectFileCommands() {
     connect(ui_.cmdSaveImage, &QPushButton::clicked, this, &ExplorerWindow::SaveImage);

@@ -21,9 +21,8 @@ QString ExplorerWindow::AskForParamFile(int16_t dialogType) {
 
 void ExplorerWindow::SaveParameters() {
     if (!CommitFocusedField() || !ValidateParams()) return;
+    const FileCommand command(*this);
     WindowFlags& flags = session_.flags;
-    flags.FileBusy = true;
-    ApplyControlStates();
     const QString path = AskForParamFile(kSaveParamsDialog);
     if (path != kCancelled) {
         if (const std::optional<SaveParamsModel> model = SaveParamsModel::Open(path)) {
@@ -32,47 +31,40 @@ void ExplorerWindow::SaveParameters() {
             flags.DialogCancelled = dialog.exec() != QDialog::Accepted;
         }
     }
-    flags.FileBusy = false;
-    ApplyControlStates();
 }
 
 void ExplorerWindow::LoadParameters() {
-    WindowFlags& flags = session_.flags;
-    flags.FileBusy = true;
-    ApplyControlStates();
-    const QString path = AskForParamFile(kLoadParamsDialog);
-    flags.FileBusy = false;
-    if (path == kCancelled) {
-        ApplyControlStates();
-        return;
+    QString path;
+    {
+        const FileCommand command(*this);
+        path = AskForParamFile(kLoadParamsDialog);
     }
-    LoadParametersFrom(path);
+    if (path != kCancelled) LoadParametersFrom(path);
 }
 
 // The load dialog on the file; the entry loaded in it is plotted at once, from its first row.
 void ExplorerWindow::LoadParametersFrom(const QString& path) {
     WindowFlags& flags = session_.flags;
-    flags.FileBusy = true;
-    ApplyControlStates();
     std::optional<EntryValues> entry;
-    // The window shows the busy pointer (the picture has it while FileBusy is set); the dialog over it
-    // keeps the normal one.
-    setCursor(Qt::WaitCursor);
-    flags.Loading = true;
-    if (const std::optional<LoadParamsModel> model = LoadParamsModel::Open(path)) {
-        const EntryValues current{session_.params, session_.colors};
-        LoadParamsDialog dialog(*model, rememberedEntry_, current, positions_, this);
-        if (dialog.exec() == QDialog::Accepted) {
-            entry = dialog.Loaded();
-            rememberedEntry_ = dialog.LoadedPosition();
+    {
+        const FileCommand command(*this);
+        // The window shows the busy pointer (the picture has it while FileBusy is set); the dialog over it
+        // keeps the normal one.
+        setCursor(Qt::WaitCursor);
+        flags.Loading = true;
+        if (const std::optional<LoadParamsModel> model = LoadParamsModel::Open(path)) {
+            const EntryValues current{session_.params, session_.colors};
+            LoadParamsDialog dialog(*model, rememberedEntry_, current, positions_, this);
+            if (dialog.exec() == QDialog::Accepted) {
+                entry = dialog.Loaded();
+                rememberedEntry_ = dialog.LoadedPosition();
+            }
         }
+        flags.DialogCancelled = !entry;
+        if (entry) TakeLoadedEntry(*entry);
+        flags.Loading = false;
+        unsetCursor();
     }
-    flags.DialogCancelled = !entry;
-    if (entry) TakeLoadedEntry(*entry);
-    flags.Loading = false;
-    unsetCursor();
-    flags.FileBusy = false;
-    ApplyControlStates();
     if (!entry) return;
     flags.NewPlot = true;
     Plot();

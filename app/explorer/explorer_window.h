@@ -182,4 +182,22 @@ class ExplorerWindow : public QWidget {
     bool largeFonts_ = false;
 };
 
+// The window is busy while a file command runs, and idle again however the command ends.
+class ExplorerWindow::FileCommand {
+  public:
+    explicit FileCommand(ExplorerWindow& window) : window_(window) {
+        window_.session_.flags.FileBusy = true;
+        window_.ApplyControlStates();
+    }
+    ~FileCommand() {
+        window_.session_.flags.FileBusy = false;
+        window_.ApplyControlStates();
+    }
+    FileCommand(const FileCommand&) = delete;
+    FileCommand& operator=(const FileCommand&) = delete;
+
+  private:
+    ExplorerWindow& window_;
+};
+
 }  // namespace zenphra::app

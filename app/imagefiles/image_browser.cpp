@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/common/engine_api.h"
+#include "app/shell/busy_pointer.h"
 #include "app/shell/window_position.h"
 
 namespace zenphra::app {
@@ -23,15 +24,6 @@ namespace {
 constexpr int kPreviewWidth = 160;  // the largest thumbnail
 constexpr int kPreviewHeight = 120;
 constexpr int kListWidth = 220;
-
-// The hourglass while a preview is made, taken away on every way out.
-class BusyPointer {
-  public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 template <typename Control>
 Control* Named(Control* control, const char* name) {

@@ -8,27 +8,8 @@ set -euo pipefail
 
 program_folder=$1
 screenshot_folder=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
-pids+=("$!")
-for _ in $(seq 50); do
-    if [ -s "$work/display" ]; then break; fi
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+source "$(dirname "$0")/../x11_session.sh"
+start_virtual_display
 export XDG_CONFIG_HOME="$work/config"
 
 preview="$program_folder/color_editor_preview"

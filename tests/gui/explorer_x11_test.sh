@@ -8,44 +8,12 @@ set -euo pipefail
 
 program_folder=$1
 screenshot_folder=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work/xvfb.log" ]; then sed 's/^/Xvfb: /' "$work/xvfb.log" >&2; fi
-    exit 1
-}
-
-# The server picks a free display itself, so runs beside other virtual servers never share one; it must
-# not reset when its last client leaves, or a program started at that moment finds no display.
-Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
-pids+=("$!")
-for _ in $(seq 50); do
-    if [ -s "$work/display" ]; then break; fi
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+source "$(dirname "$0")/../x11_session.sh"
+start_virtual_display
 
 # The explorer's title starts with two blanks; message boxes carry the bare program title.
 main_window='^  Quorvex-Talmy Fractals Lite$'
 message_box='^Quorvex-Talmy Fractals Lite$'
-
-# Prints the id of the first window whose title matches, waiting up to five seconds for it to be shown:
-# a window that exists but is not yet mapped cannot take the focus.
-wait_for_window() {
-    for _ in $(seq 50); do
-        if xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 
 # True when the process has ended within the given seconds; its exit status is then in $status.
 wait_for_exit() {

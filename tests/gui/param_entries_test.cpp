@@ -209,7 +209,8 @@ class ParamEntriesTest : public ExplorerTestCase {
         bool busy = false;
         WorkDialog("cmdSaveParam", [&](QDialog& dialog) {
             busy = !Button("cmdPlot")->isEnabled() && !Widget("framCoords")->isEnabled();
-            // Enter moves from one text box to the next and is not typed.
+            // Enter moves from one text box to the next and is not typed; the focus needs the dialog active.
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
             Box(dialog, "txtEntry")->setFocus();
             QTest::keyClick(Box(dialog, "txtEntry"), Qt::Key_Return);
             enterMovedOn = Box(dialog, "txtAuthor")->hasFocus();

@@ -10,47 +10,10 @@ set -euo pipefail
 program_folder=$1
 screenshot_folder=$2
 display_number=${3:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-if [ -n "$display_number" ]; then
-    Xvfb ":$display_number" -screen 0 1024x800x24 -nolisten tcp -noreset 2> "$work/xvfb.log" &
-    pids+=("$!")
-    echo "$display_number" > "$work/display"
-    for _ in $(seq 50); do
-        if xdpyinfo -display ":$display_number" > /dev/null 2>&1; then break; fi
-        sleep 0.1
-    done
-else
-    Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
-    pids+=("$!")
-    for _ in $(seq 50); do
-        if [ -s "$work/display" ]; then break; fi
-        sleep 0.1
-    done
-fi
-[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+source "$(dirname "$0")/../x11_session.sh"
+start_virtual_display "$display_number"
 
 main_window='^  Quorvex-Talmy Fractals Lite$'
-wait_for_window() {
-    for _ in $(seq 50); do
-        if xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; then return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
-
 export XDG_CONFIG_HOME="$work/config"
 settings="$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini"
 mkdir -p "$(dirname "$settings")"

@@ -11,24 +11,13 @@ set -euo pipefail
 
 source_dir=$1
 build_dir=$2
-work=$(mktemp -d)
+source "$(dirname "$0")/../x11_session.sh"
 # A blank in the prefix: the desktop entry must quote the program's path.
 prefix="$work/my prefix"
 program_folder="$prefix/$3"
 bin_folder="$prefix/$4"
 data_folder="$prefix/$5"
 man_folder="$prefix/$6"
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 echo "--- install"
 cmake --install "$build_dir" --prefix "$prefix" --strip > "$work/install.log" 2>&1 ||
@@ -85,14 +74,7 @@ for image in "$program_folder"/Images/*.png; do
 done
 
 echo "--- the installed program starts with a fresh settings store"
-Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp -noreset 3> "$work/display" 2> "$work/xvfb.log" &
-pids+=("$!")
-for _ in $(seq 50); do
-    if [ -s "$work/display" ]; then break; fi
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the virtual X server did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_virtual_display
 export XDG_CONFIG_HOME="$work/config"
 "$program_folder/Zenphra" &
 program=$!
