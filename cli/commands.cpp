@@ -76,7 +76,8 @@ ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette) {
     RenderSetup setup;
     if (!BuildSetup(line, setup, palette)) return kBadInput;
     ApplyColors(setup, palette);
-    return PlotAndSave(setup.params, 0, palette, line);
+    // Plotted as the file keeps the parameters, so that the file describes its pixels exactly.
+    return PlotAndSave(app::AsStoredInImage(setup.params, palette), 0, palette, line);
 }
 
 ExitStatus ResumeImage(const CommandLine& line, app::PaletteArrays& palette) {

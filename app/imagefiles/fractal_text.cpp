@@ -187,6 +187,16 @@ void CommitFractalText(const FractalTextRecord& record, FractalParams& params, C
     SetPaletteColor(palette, kBackgroundEntry, record.BgColor);
 }
 
+FractalParams AsStoredInImage(const FractalParams& params, const PaletteArrays& palette) {
+    const ParsedFractalText parsed = ParseFractalText(BuildFractalText(params, 0, palette));
+    if (parsed.status != FractalTextStatus::kOk) return params;
+    FractalParams stored = parsed.record.params;
+    // The custom texts are not in the file; they stay the caller's.
+    stored.CustomHres = params.CustomHres;
+    stored.CustomVres = params.CustomVres;
+    return stored;
+}
+
 int32_t StartYToSave(int32_t plotRow, int32_t vertRes) { return plotRow == vertRes - 1 ? 0 : plotRow; }
 
 ResumePoint ResumePointOf(const FractalTextRecord& record) {

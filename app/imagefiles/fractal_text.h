@@ -56,6 +56,10 @@ ParsedFractalText ParseFractalText(const QByteArray& text);
 void CommitFractalText(const FractalTextRecord& record, FractalParams& params, ColorMap& colors,
                        PaletteArrays& palette);
 
+// The parameters as an image file keeps them (the angle to six decimals, for one). An image plotted with
+// them is exactly the one its file describes, so that re-rendering or continuing it gives the same pixels.
+FractalParams AsStoredInImage(const FractalParams& params, const PaletteArrays& palette);
+
 // The resume row an image is saved with: the row the plot would do next, except that an image paused
 // before its last row is saved as not started.
 int32_t StartYToSave(int32_t plotRow, int32_t vertRes);

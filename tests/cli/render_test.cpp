@@ -139,6 +139,17 @@ TEST_F(RenderTest, ImageGivesEverythingItsOptionsDoNotOverride) {
     EXPECT_EQ(ReadImageText(smaller).RangeColors, ReadImageText(original).RangeColors);
 }
 
+// The image is plotted with the parameters its file keeps (the angle to six decimals), so that rendering
+// it again from its file gives the very same pixels.
+TEST_F(RenderTest, AnImageRenderedAgainFromItsFileIsTheSame) {
+    const QString first = File("first.png");
+    Expect(0, {"--size", "320x240", "--magnify", "50000", "--iters", "3000", "--center",
+               "-0.743643887037151,0.131825904205330", "--angle", "33.12345678", "-q", "-o", first});
+    const QString again = File("again.png");
+    Expect(0, {"--from", first, "-q", "-o", again});
+    EXPECT_EQ(IndexBytes(again), IndexBytes(first));
+}
+
 TEST_F(RenderTest, InfoPrintsAnEntryTheParameterFileReaderReadsBack) {
     const QString image = File("Deep Spiral.png");
     Expect(0, kSampleOptions + QStringList{"-q", "-o", image});
