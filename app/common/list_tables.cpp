@@ -155,4 +155,10 @@ bool IsListedWidth(int32_t horRes) {
     return false;
 }
 
+void NoteCustomSize(FractalParams& params) {
+    if (IsListedWidth(params.HorRes)) return;
+    params.CustomHres = QString::number(params.HorRes);
+    params.CustomVres = QString::number(params.VertRes);
+}
+
 }  // namespace zenphra::app

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 
+#include "app/common/fractal_params.h"
 #include "zenphra.h"
 
 namespace zenphra::app {
@@ -60,5 +61,9 @@ int32_t ResolutionPosition(int32_t horRes, int32_t vertRes);
 
 // True when one of the resolution options has this width.
 bool IsListedWidth(int32_t horRes);
+
+// An image whose width has no resolution option of its own has a custom size: the custom texts become
+// its size. Other sizes leave the texts as they are.
+void NoteCustomSize(FractalParams& params);
 
 }  // namespace zenphra::app

@@ -2,7 +2,6 @@
 // picks an image in the browser and takes it as the current image, half-finished or complete. Both put
 // the window into its busy state and show the busy pointer, and restore both on every way out.
 #include "app/explorer/explorer_window.h"
-#include "app/explorer/option_group.h"
 #include "app/imagefiles/get_fname.h"
 #include "app/imagefiles/image_browser.h"
 #include "app/imagefiles/image_save.h"
@@ -50,16 +49,7 @@ void ExplorerWindow::LoadImageFrom(const QString& path) {
 
     imageMemory_.CurrentImageFile = path;
     session_.ImageLoaded(load.Image);
-    WindowFlags& flags = session_.flags;
-    flags.Loading = true;
-    // A width without an option of its own is a custom size: no option stays selected.
-    OptionGroup::Clear(ui_.optCustom);
-    if (load.Image.CustomSize) {
-        resolutionOptions_->SelectNone();
-    } else {
-        SelectResolutionOf(session_.params.HorRes, session_.params.VertRes);
-    }
-    flags.Loading = false;
+    ShowResolutionOfImage();
     ShowParams();
     UpdateBandingItem();
     ui_.lblY->setText(load.Image.RowLabel);

@@ -6,11 +6,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "app/common/list_tables.h"
 #include "app/common/text_lines.h"
 #include "app/common/valid_num.h"
 #include "app/explorer/explorer_window.h"
-#include "app/explorer/option_group.h"
 #include "app/params/clipboard_entry.h"
 #include "app/params/image_entry.h"
 #include "app/params/param_messages.h"
@@ -65,18 +63,10 @@ void ExplorerWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-// An image of the history, or pasted, as a new image: its size, colours and parameters, then Plot.
-void ExplorerWindow::PlotImage(const HistoryImage& image) {
+// An image of the history as a new image: its size, colours and parameters, then Plot.
+void ExplorerWindow::PlotImage(const EntryValues& image) {
     session_.TakeImage(image);
-    WindowFlags& flags = session_.flags;
-    flags.Loading = true;
-    OptionGroup::Clear(ui_.optCustom);
-    if (IsListedWidth(session_.params.HorRes)) {
-        SelectResolutionOf(session_.params.HorRes, session_.params.VertRes);
-    } else {
-        resolutionOptions_->SelectNone();
-    }
-    flags.Loading = false;
+    ShowResolutionOfImage();
     ShowParams();
     UpdateBandingItem();
     Plot();
@@ -103,8 +93,8 @@ void ExplorerWindow::CopyParameters() {
     QGuiApplication::clipboard()->setText(QString::fromLatin1(JoinLinesCrLf(lines)));
 }
 
-// An entry on the clipboard is plotted at the current size, as a loaded entry is; a text that is not one
-// changes nothing.
+// An entry on the clipboard is taken and plotted as an entry of the load dialog is; a text that is not
+// one changes nothing.
 void ExplorerWindow::PasteParameters() {
     if (!navigation_.paste->isEnabled() || !CommitFocusedField()) return;
     const EntryReadResult read =
@@ -113,7 +103,8 @@ void ExplorerWindow::PasteParameters() {
         ShowEntryNotRead(read.status, kClipboardName);
         return;
     }
-    PlotImage({read.values.params, read.values.colors});
+    TakeLoadedEntry(read.values);
+    PlotLoadedEntry();
 }
 
 }  // namespace zenphra::app

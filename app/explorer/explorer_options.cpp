@@ -65,6 +65,20 @@ void ExplorerWindow::SelectResolutionOf(int32_t horRes, int32_t vertRes) {
     resolutionOptions_->Select(ui_.resolutionOptions[position]);
 }
 
+// The option of an image that came from a file or the history, chosen by the window and not the user:
+// a width without an option of its own is a custom size, and no option stays selected.
+void ExplorerWindow::ShowResolutionOfImage() {
+    WindowFlags& flags = session_.flags;
+    flags.Loading = true;
+    OptionGroup::Clear(ui_.optCustom);
+    if (IsListedWidth(session_.params.HorRes)) {
+        SelectResolutionOf(session_.params.HorRes, session_.params.VertRes);
+    } else {
+        resolutionOptions_->SelectNone();
+    }
+    flags.Loading = false;
+}
+
 // The picture area with its border, centred on the image area's fixed centre.
 void ExplorerWindow::SizePicture() {
     const DisplayFactor& shown = session_.shown;

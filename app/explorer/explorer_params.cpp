@@ -65,8 +65,12 @@ void ExplorerWindow::LoadParametersFrom(const QString& path) {
         flags.Loading = false;
         unsetCursor();
     }
-    if (!entry) return;
-    flags.NewPlot = true;
+    if (entry) PlotLoadedEntry();
+}
+
+// A loaded entry is plotted at once, from its first row, the panel read again.
+void ExplorerWindow::PlotLoadedEntry() {
+    session_.flags.NewPlot = true;
     Plot();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/colormaps/palette_colors.h"
 #include "app/explorer/picture_geometry.h"
+#include "app/params/param_file.h"
 
 namespace zenphra::app {
 
@@ -127,12 +128,9 @@ void ExplorerSession::ImageLoaded(const LoadedImage& image) {
     SetSize(params.HorRes, params.VertRes);
 }
 
-void ExplorerSession::TakeImage(const HistoryImage& image) {
-    params = image.params;
-    colors = image.colors;
+void ExplorerSession::TakeImage(const EntryValues& image) {
+    TakeEntry(image, params, colors, palette);
     ApplyColormap(colors, params.NumRanges);
-    SetPaletteColor(palette, kMaxIterEntry, colors.MaxIterColor);
-    SetPaletteColor(palette, kBackgroundEntry, colors.BgColor);
     StartY = 0;
     SetSize(params.HorRes, params.VertRes);
 }

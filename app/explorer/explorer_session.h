@@ -122,10 +122,10 @@ class ExplorerSession {
     void StartSwitch();
     void TakeSwitch();
     void CancelSwitch();
-    // The images shown so far: each run that ends or stops adds its image. Back and Forward, and a
-    // pasted entry, give an image to plot anew: its parameters, size and colours become the current ones.
+    // The images shown so far: each run that ends or stops adds its image. Back and Forward give an
+    // image to plot anew: its parameters, size and colours become the current ones.
     ImageHistory history;
-    void TakeImage(const HistoryImage& image);
+    void TakeImage(const EntryValues& image);
     // The image on screen is plotted to its end: the wheel zooms only such an image, about a display
     // position, for a new image.
     bool ImageFinished() const { return ImagePresent && PlotRow == params.VertRes; }

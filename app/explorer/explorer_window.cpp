@@ -58,10 +58,7 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     SizePicture();
     OptionGroup::Clear(ui_.optCustom);
     SelectResolutionOf(params.HorRes, params.VertRes);
-    if (!IsListedWidth(params.HorRes)) {
-        params.CustomHres = QString::number(params.HorRes);
-        params.CustomVres = QString::number(params.VertRes);
-    }
+    NoteCustomSize(params);
     ShowParams();
     UpdateBandingItem();
     PaletteArrays& palette = session_.palette;

@@ -86,6 +86,7 @@ class ExplorerWindow : public QWidget {
     void ResolutionChosen(int32_t horRes, int32_t vertRes);
     void CustomChosen();
     void SelectResolutionOf(int32_t horRes, int32_t vertRes);
+    void ShowResolutionOfImage();
     void SizePicture();
     void ForgetImage();
     void RangesChosen(int32_t numRanges);
@@ -118,7 +119,7 @@ class ExplorerWindow : public QWidget {
     void AddNavigationItems(QMenu* menu);
     void GoBack();
     void GoForward();
-    void PlotImage(const HistoryImage& image);
+    void PlotImage(const EntryValues& image);
     void WheelZoom(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers);
     void CopyParameters();
     void PasteParameters();
@@ -159,6 +160,7 @@ class ExplorerWindow : public QWidget {
     void SaveParameters();
     void LoadParameters();
     void LoadParametersFrom(const QString& path);
+    void PlotLoadedEntry();
     void TakeLoadedEntry(const EntryValues& entry);
     int rememberedEntry_ = -1;  // the list position of the entry loaded last; -1 before the first
 

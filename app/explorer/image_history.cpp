@@ -6,7 +6,6 @@
 #include "app/common/list_tables.h"
 #include "app/common/text_lines.h"
 #include "app/params/image_entry.h"
-#include "app/params/param_entry_reader.h"
 #include "app/params/param_entry_scan.h"
 
 namespace zenphra::app {
@@ -15,19 +14,15 @@ namespace {
 const QString kEntryName = QStringLiteral("History");
 
 // The image an entry's lines hold, read over `current`; nothing when they hold none.
-std::optional<HistoryImage> ReadImage(const QStringList& lines, const HistoryImage& current) {
+std::optional<EntryValues> ReadImage(const QStringList& lines, const EntryValues& current) {
     const std::optional<QSize> size = ImageEntrySize(lines, 1);
     if (!size) return std::nullopt;
-    const EntryReadResult read = ReadEntryParams(lines, 1, EntryValues{current.params, current.colors});
+    const EntryReadResult read = ReadEntryParams(lines, 1, current);
     if (read.status != EntryReadStatus::kRead) return std::nullopt;
-    HistoryImage image{read.values.params, read.values.colors};
+    EntryValues image = read.values;
     image.params.HorRes = size->width();
     image.params.VertRes = size->height();
-    // A size without a resolution option of its own is a custom one.
-    if (!IsListedWidth(size->width())) {
-        image.params.CustomHres = QString::number(size->width());
-        image.params.CustomVres = QString::number(size->height());
-    }
+    NoteCustomSize(image.params);
     return image;
 }
 
@@ -48,18 +43,18 @@ void ImageHistory::Add(const FractalParams& params, const PaletteArrays& palette
     shown_ = Size() - 1;
 }
 
-std::optional<HistoryImage> ImageHistory::Back(const HistoryImage& current) {
+std::optional<EntryValues> ImageHistory::Back(const EntryValues& current) {
     if (!CanGoBack()) return std::nullopt;
     return ImageAt(shown_ - 1, current);
 }
 
-std::optional<HistoryImage> ImageHistory::Forward(const HistoryImage& current) {
+std::optional<EntryValues> ImageHistory::Forward(const EntryValues& current) {
     if (!CanGoForward()) return std::nullopt;
     return ImageAt(shown_ + 1, current);
 }
 
-std::optional<HistoryImage> ImageHistory::ImageAt(int index, const HistoryImage& current) {
-    std::optional<HistoryImage> image = ReadImage(entries_[static_cast<size_t>(index)], current);
+std::optional<EntryValues> ImageHistory::ImageAt(int index, const EntryValues& current) {
+    std::optional<EntryValues> image = ReadImage(entries_[static_cast<size_t>(index)], current);
     if (image) {
         shown_ = index;
         stepped_ = true;
@@ -83,7 +78,7 @@ ImageHistory ImageHistory::FromFileText(const QByteArray& text) {
         const int32_t end = static_cast<int32_t>(lines.indexOf(kEntryEndLine, first));
         QStringList entry = lines.mid(first, end - first + 1);
         // Every image must read back, or the file is not a history this program wrote.
-        if (!ReadImage(entry, HistoryImage{})) return {};
+        if (!ReadImage(entry, EntryValues{})) return {};
         history.entries_.push_back(std::move(entry));
     }
     history.shown_ = history.Size() - 1;

@@ -12,15 +12,10 @@
 
 #include "app/common/color_map.h"
 #include "app/common/fractal_params.h"
+#include "app/params/param_entry_reader.h"
 #include "app/shell/reg_settings.h"
 
 namespace zenphra::app {
-
-// An image of the history: its parameters and size, and its colours.
-struct HistoryImage {
-    FractalParams params;
-    ColorMap colors;
-};
 
 class ImageHistory {
   public:
@@ -35,10 +30,10 @@ class ImageHistory {
 
     bool CanGoBack() const { return shown_ > 0; }
     bool CanGoForward() const { return shown_ + 1 < static_cast<int>(entries_.size()); }
-    // Steps back or forward and returns the image there, read over `current` (whose custom texts and
-    // colour sets it keeps); nothing at either end.
-    std::optional<HistoryImage> Back(const HistoryImage& current);
-    std::optional<HistoryImage> Forward(const HistoryImage& current);
+    // Steps back or forward and returns the image there, its size included, read over `current`
+    // (whose custom texts and colour sets it keeps); nothing at either end.
+    std::optional<EntryValues> Back(const EntryValues& current);
+    std::optional<EntryValues> Forward(const EntryValues& current);
 
     int Size() const { return static_cast<int>(entries_.size()); }
 
@@ -48,7 +43,7 @@ class ImageHistory {
     static ImageHistory FromFileText(const QByteArray& text);
 
   private:
-    std::optional<HistoryImage> ImageAt(int index, const HistoryImage& current);
+    std::optional<EntryValues> ImageAt(int index, const EntryValues& current);
 
     std::vector<QStringList> entries_;  // each a parameter entry's lines
     int shown_ = -1;                    // the entry of the image on screen

@@ -16,11 +16,7 @@ LoadedImage TakeOver(const FractalTextRecord& record, int32_t bitmap, const Frac
     image.Params = current;
     image.Colors = colors;
     CommitFractalText(record, image.Params, image.Colors, palette);
-    image.CustomSize = !IsListedWidth(image.Params.HorRes);
-    if (image.CustomSize) {
-        image.Params.CustomHres = QString::number(image.Params.HorRes);
-        image.Params.CustomVres = QString::number(image.Params.VertRes);
-    }
+    NoteCustomSize(image.Params);
     // The file's own palette is not used: the colours come from its text.
     ApplyColormap(image.Colors, image.Params.NumRanges);
     const int32_t coloured = Engine().SetFractalColors();

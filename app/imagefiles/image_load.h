@@ -16,12 +16,11 @@ namespace zenphra::app {
 struct LoadedImage {
     int32_t Bitmap = 0;  // the library's new display bitmap, already coloured; always positive
     // Every parameter of the text. The custom resolution texts are the image's size when its width has no
-    // resolution option (CustomSize), and the caller's otherwise.
+    // resolution option, and the caller's otherwise.
     FractalParams Params;
-    bool CustomSize = false;  // select no resolution option at all
-    ColorMap Colors;          // the caller's colormap with the image's colours in the set of its ranges
-    ResumePoint Resume;       // the window's plot row, where the next Plot starts, and whether it is done
-    QString RowLabel;         // "Done" for a complete image, else the row its plot resumes at
+    ColorMap Colors;     // the caller's colormap with the image's colours in the set of its ranges
+    ResumePoint Resume;  // the window's plot row, where the next Plot starts, and whether it is done
+    QString RowLabel;    // "Done" for a complete image, else the row its plot resumes at
 };
 
 enum class LoadStatus {

@@ -106,7 +106,6 @@ TEST_F(ImageCommandsTest, SaveThenLoadGivesBackParametersColoursPictureAndCaptio
     expected.CustomHres = "64";  // 64 pixels has no resolution option
     expected.CustomVres = "48";
     EXPECT_EQ(image.Params, expected);
-    EXPECT_TRUE(image.CustomSize);
     EXPECT_EQ(image.Colors.RangeColors4, colors_.RangeColors4);
     EXPECT_EQ(image.Colors.MaxIterColor, colors_.MaxIterColor);
     EXPECT_EQ(PaletteColor(palette, kBackgroundEntry), colors_.BgColor);
@@ -144,11 +143,10 @@ TEST_F(ImageCommandsTest, SizesWithoutAnOptionLoadAsCustomOthersKeepTheCustomTex
     current_.CustomVres = "45";
     struct Case {
         int32_t width, height;
-        bool custom;
         const char *customHres, *customVres;
     };
-    for (const Case& c : {Case{1000, 750, true, "1000", "750"}, Case{640, 400, false, "123", "45"},
-                          Case{640, 480, false, "123", "45"}}) {
+    for (const Case& c :
+         {Case{1000, 750, "1000", "750"}, Case{640, 400, "123", "45"}, Case{640, 480, "123", "45"}}) {
         FractalParams params;
         params.HorRes = c.width;
         params.VertRes = c.height;
@@ -156,7 +154,6 @@ TEST_F(ImageCommandsTest, SizesWithoutAnOptionLoadAsCustomOthersKeepTheCustomTex
         ASSERT_TRUE(SaveImageFile(File("sized.png"), params, 0, palette));
         const ImageLoad load = Load(File("sized.png"));
         ASSERT_EQ(load.Status, LoadStatus::kLoaded) << c.width;
-        EXPECT_EQ(load.Image.CustomSize, c.custom) << c.width;
         EXPECT_EQ(load.Image.Params.CustomHres, c.customHres) << c.width;
         EXPECT_EQ(load.Image.Params.CustomVres, c.customVres) << c.width;
         EXPECT_EQ(load.Image.RowLabel, "0") << c.width;

@@ -29,11 +29,11 @@ class ImageHistoryTest : public EngineTest {
         return params;
     }
 
-    static double Magnify(const std::optional<HistoryImage>& image) {
+    static double Magnify(const std::optional<EntryValues>& image) {
         return image ? image->params.TotalMagnify : -1.0;
     }
 
-    HistoryImage current;
+    EntryValues current;
 };
 
 TEST_F(ImageHistoryTest, BackAndForwardStepThroughTheImagesAndANewOneDropsThoseAhead) {
@@ -69,7 +69,7 @@ TEST_F(ImageHistoryTest, AnImageComesBackWithItsSizeAndColours) {
     history.Add(Image(5.0), palette);
 
     current.params.CustomHres = QStringLiteral("64");
-    const std::optional<HistoryImage> image = history.Back(current);
+    const std::optional<EntryValues> image = history.Back(current);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->params.HorRes, 1000);
     EXPECT_EQ(image->params.VertRes, 750);
