@@ -49,8 +49,7 @@ void ExplorerWindow::ShowFrame() {
 }
 
 void ExplorerWindow::RunFinished(RunEnd end, int32_t stopRow) {
-    session_.RunEnded(end, stopRow);
-    if (end != RunEnd::kInitFailed) SaveImageHistory(ImageHistoryPath(store_), session_.history);
+    if (session_.RunEnded(end, stopRow)) SaveImageHistory(ImageHistoryPath(store_), session_.history);
     if (end == RunEnd::kInitFailed) ForgetImage();
     ApplyControlStates();
     if (end == RunEnd::kInitFailed) ErrCheck(initResult_, QString());

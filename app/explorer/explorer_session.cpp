@@ -95,18 +95,16 @@ void ExplorerSession::PauseRequested() {
     flags.Loading = true;
 }
 
-void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
+bool ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
     switch (end) {
         case RunEnd::kDone:
             StartY = 0;
             PlotRow = params.VertRes;
-            history.Add(params, palette);
             break;
         case RunEnd::kPaused:
         case RunEnd::kEscaped:
             StartY = stopRow;
             PlotRow = stopRow;
-            history.Add(params, palette);
             break;
         case RunEnd::kInitFailed:
             ImageReleased();
@@ -115,6 +113,8 @@ void ExplorerSession::RunEnded(RunEnd end, int32_t stopRow) {
     flags.Plotting = false;
     flags.Loading = false;
     RunActive = false;
+    // An image plotted to its end or stopped joins the history.
+    return end != RunEnd::kInitFailed && history.Add(params, palette);
 }
 
 void ExplorerSession::ImageLoaded(const LoadedImage& image) {

@@ -93,7 +93,8 @@ class ExplorerSession {
     void RunStarting();
     void RunInitialised(int32_t result);
     void PauseRequested();
-    void RunEnded(RunEnd end, int32_t stopRow);
+    // True when the image joined the history, which is then to be kept.
+    bool RunEnded(RunEnd end, int32_t stopRow);
     // The banding command: banded rows cannot be continued with dithered ones, so a new image starts.
     void ToggleBanding() {
         params.Banding = params.Banding != 0 ? 0 : 1;

@@ -28,19 +28,20 @@ std::optional<EntryValues> ReadImage(const QStringList& lines, const EntryValues
 
 }  // namespace
 
-void ImageHistory::Add(const FractalParams& params, const PaletteArrays& palette) {
+bool ImageHistory::Add(const FractalParams& params, const PaletteArrays& palette) {
     QStringList entry = EntryLines(ImageEntryText(kEntryName, params), params, palette);
     if (stepped_) {
         // Read back through the panel, the step's image may differ in its last decimals.
         stepped_ = false;
         entries_[static_cast<size_t>(shown_)] = std::move(entry);
-        return;
+        return true;
     }
-    if (shown_ >= 0 && entries_[static_cast<size_t>(shown_)] == entry) return;
+    if (shown_ >= 0 && entries_[static_cast<size_t>(shown_)] == entry) return false;
     entries_.erase(entries_.begin() + (shown_ + 1), entries_.end());
     entries_.push_back(std::move(entry));
     if (entries_.size() > static_cast<size_t>(kKept)) entries_.erase(entries_.begin());
     shown_ = Size() - 1;
+    return true;
 }
 
 std::optional<EntryValues> ImageHistory::Back(const EntryValues& current) {

@@ -25,8 +25,8 @@ class ImageHistory {
     // The image on screen joins the history after the one shown, and the images ahead of it are dropped;
     // an image the same as the one shown is not kept twice. The first image after a step back or forward
     // is that step's image, plotted again: it takes the place of the one stepped to, and the images
-    // ahead stay. `palette` holds the image's colours.
-    void Add(const FractalParams& params, const PaletteArrays& palette);
+    // ahead stay. `palette` holds the image's colours. True when the history changed.
+    bool Add(const FractalParams& params, const PaletteArrays& palette);
 
     bool CanGoBack() const { return shown_ > 0; }
     bool CanGoForward() const { return shown_ + 1 < static_cast<int>(entries_.size()); }

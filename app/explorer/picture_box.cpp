@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include "app/common/engine_api.h"
+#include "app/explorer/bitmap_copy.h"
 
 namespace zenphra::app {
 namespace {
@@ -41,13 +41,8 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::ShowBitmap(int32_t handle) {
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t stride = 0;
-    uint8_t* bits = nullptr;
-    if (handle <= 0 || Engine().GetBitmapInfo(handle, &width, &height, &stride, &bits) == 0) return;
-    ShowPicture(
-        QImage(bits, width, height, stride, QImage::Format_BGR888).convertToFormat(QImage::Format_RGB32));
+    QImage picture = CopyOfBitmap(handle);
+    if (!picture.isNull()) ShowPicture(picture);
 }
 
 void PictureBox::ShowPicture(const QImage& picture) {

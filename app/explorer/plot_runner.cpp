@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "app/common/engine_api.h"
+#include "app/explorer/bitmap_copy.h"
 #include "app/explorer/plot_call.h"
 
 namespace zenphra::app {
@@ -95,14 +96,9 @@ void PlotRunner::Run(Job job) {
 }
 
 void PlotRunner::CopyFrame(int32_t bitmap, int32_t row) {
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t stride = 0;
-    uint8_t* bits = nullptr;
-    if (bitmap <= 0 || Engine().GetBitmapInfo(bitmap, &width, &height, &stride, &bits) == 0) return;
-    // Converted here, off the window's thread, so painting it is a plain copy.
-    QImage picture =
-        QImage(bits, width, height, stride, QImage::Format_BGR888).convertToFormat(QImage::Format_RGB32);
+    // Copied here, off the window's thread, so the window only paints it.
+    QImage picture = CopyOfBitmap(bitmap);
+    if (picture.isNull()) return;
     const std::lock_guard lock(frameMutex_);
     frame_ = Frame{std::move(picture), row};
 }

@@ -39,8 +39,8 @@ class ImageHistoryTest : public EngineTest {
 TEST_F(ImageHistoryTest, BackAndForwardStepThroughTheImagesAndANewOneDropsThoseAhead) {
     ImageHistory history;
     EXPECT_FALSE(history.CanGoBack() || history.CanGoForward());
-    for (const double magnify : {1.0, 2.0, 4.0}) history.Add(Image(magnify), palette);
-    history.Add(Image(4.0), palette);  // the same image again is kept once
+    for (const double magnify : {1.0, 2.0, 4.0}) EXPECT_TRUE(history.Add(Image(magnify), palette));
+    EXPECT_FALSE(history.Add(Image(4.0), palette));  // the same image again is kept once
     EXPECT_EQ(history.Size(), 3);
 
     EXPECT_EQ(Magnify(history.Back(current)), 2.0);
