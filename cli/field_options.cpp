@@ -35,11 +35,6 @@ struct OptionEntry {
     Apply apply;
 };
 
-bool Refuse(const FieldSetting& setting, const QString& wanted) {
-    app::ShowMessage(QStringLiteral("--%1: \"%2\" is not %3").arg(setting.name, setting.value, wanted));
-    return false;
-}
-
 QString Compact(double value) { return QString::number(value); }
 
 QString PairText(double first, double second) { return Compact(first) + QLatin1Char(',') + Compact(second); }
@@ -48,7 +43,7 @@ Apply WholeNumber(int32_t FractalParams::*field, int32_t lowest) {
     return [field, lowest](const FieldSetting& setting, Target& target) {
         const std::optional<int32_t> value = app::ParseInt32(setting.value);
         if (!value || *value < lowest) {
-            return Refuse(setting, QStringLiteral("a whole number of %1 or more").arg(lowest));
+            return RefuseSetting(setting, QStringLiteral("a whole number of %1 or more").arg(lowest));
         }
         target.setup.params.*field = *value;
         return true;
@@ -58,7 +53,7 @@ Apply WholeNumber(int32_t FractalParams::*field, int32_t lowest) {
 Apply NonNegativeNumber(double FractalParams::*field) {
     return [field](const FieldSetting& setting, Target& target) {
         const std::optional<double> value = app::ParseNumber(setting.value);
-        if (!value || *value < 0.0) return Refuse(setting, QStringLiteral("a number of 0 or more"));
+        if (!value || *value < 0.0) return RefuseSetting(setting, QStringLiteral("a number of 0 or more"));
         target.setup.params.*field = *value;
         return true;
     };
@@ -68,7 +63,7 @@ Apply FunctionChoice(int32_t FractalParams::*field) {
     return [field](const FieldSetting& setting, Target& target) {
         const std::optional<int32_t> position = FindFunction(setting.value);
         if (!position) {
-            return Refuse(setting, QStringLiteral("a function; choose one of ") + FunctionChoices());
+            return RefuseSetting(setting, QStringLiteral("a function; choose one of ") + FunctionChoices());
         }
         target.setup.params.*field = *position;
         return true;
@@ -97,7 +92,8 @@ void StartParameters(const std::vector<app::FieldStart>& starts, Target& target)
 
 bool SetEquation(const FieldSetting& setting, Target& target) {
     const std::optional<int32_t> code = FindEquation(setting.value);
-    if (!code) return Refuse(setting, QStringLiteral("an equation; choose one of ") + EquationChoices());
+    if (!code)
+        return RefuseSetting(setting, QStringLiteral("an equation; choose one of ") + EquationChoices());
     FractalParams& params = target.setup.params;
     if (*code != params.BaseEquation()) StartParameters(app::EquationStarts(*code), target);
     params.EqnType = static_cast<int16_t>(*code + (params.JuliaMode() ? app::kJuliaOffset : 0));
@@ -111,7 +107,7 @@ bool SetJulia(const FieldSetting& setting, Target& target) {
         return true;
     }
     const auto point = ParsePair(setting.value);
-    if (!point) return Refuse(setting, QStringLiteral("a point RE,IM such as -0.75,0.1, nor \"off\""));
+    if (!point) return RefuseSetting(setting, QStringLiteral("a point RE,IM such as -0.75,0.1, nor \"off\""));
     params.JuliaReal = point->first;
     params.JuliaImag = point->second;
     params.EqnType = static_cast<int16_t>(params.BaseEquation() + app::kJuliaOffset);
@@ -120,7 +116,8 @@ bool SetJulia(const FieldSetting& setting, Target& target) {
 
 bool SetRendering(const FieldSetting& setting, Target& target) {
     const std::optional<int32_t> code = FindRendering(setting.value);
-    if (!code) return Refuse(setting, QStringLiteral("a rendering; choose one of ") + RenderingChoices());
+    if (!code)
+        return RefuseSetting(setting, QStringLiteral("a rendering; choose one of ") + RenderingChoices());
     FractalParams& params = target.setup.params;
     if (*code != params.Rendering) {
         StartParameters(app::RenderingStarts(*code), target);
@@ -139,9 +136,9 @@ bool SetSize(const FieldSetting& setting, Target& target) {
     const int32_t height = match.hasMatch() ? match.captured(2).toInt() : 0;
     const auto fits = [](int32_t side) { return side >= kSmallestSide && side <= kLargestSide; };
     if (!fits(width) || !fits(height)) {
-        return Refuse(setting, QStringLiteral("a size WxH of %1 to %2 pixels a side, such as 640x480")
-                                   .arg(kSmallestSide)
-                                   .arg(kLargestSide));
+        return RefuseSetting(setting, QStringLiteral("a size WxH of %1 to %2 pixels a side, such as 640x480")
+                                          .arg(kSmallestSide)
+                                          .arg(kLargestSide));
     }
     target.setup.params.HorRes = width;
     target.setup.params.VertRes = height;
@@ -150,7 +147,7 @@ bool SetSize(const FieldSetting& setting, Target& target) {
 
 bool SetCenter(const FieldSetting& setting, Target& target) {
     const auto center = ParsePair(setting.value);
-    if (!center) return Refuse(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
+    if (!center) return RefuseSetting(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
     target.setup.params.PrevRealCenter = center->first;
     target.setup.params.PrevImagCenter = center->second;
     return true;
@@ -158,21 +155,22 @@ bool SetCenter(const FieldSetting& setting, Target& target) {
 
 bool SetMagnify(const FieldSetting& setting, Target& target) {
     const std::optional<double> value = app::ParseNumber(setting.value);
-    if (!value || *value <= 0.0) return Refuse(setting, QStringLiteral("a magnification above 0"));
+    if (!value || *value <= 0.0) return RefuseSetting(setting, QStringLiteral("a magnification above 0"));
     target.setup.params.TotalMagnify = *value;
     return true;
 }
 
 bool SetAngle(const FieldSetting& setting, Target& target) {
     const std::optional<double> value = app::ParseNumber(setting.value);
-    if (!value) return Refuse(setting, QStringLiteral("an angle in degrees"));
+    if (!value) return RefuseSetting(setting, QStringLiteral("an angle in degrees"));
     target.setup.params.TotalAngleDeg = *value;
     return true;
 }
 
 bool SetRanges(const FieldSetting& setting, Target& target) {
     const std::optional<int32_t> ranges = app::ParseInt32(setting.value);
-    if (!ranges || app::UsedRanges(*ranges) != *ranges) return Refuse(setting, QStringLiteral("2, 4 or 8"));
+    if (!ranges || app::UsedRanges(*ranges) != *ranges)
+        return RefuseSetting(setting, QStringLiteral("2, 4 or 8"));
     target.setup.params.NumRanges = *ranges;
     return true;
 }
@@ -181,7 +179,7 @@ bool SetBanding(const FieldSetting& setting, Target& target) {
     const QString value = setting.value.trimmed().toLower();
     const bool on = value == QStringLiteral("on") || value == QStringLiteral("1");
     const bool off = value == QStringLiteral("off") || value == QStringLiteral("0");
-    if (!on && !off) return Refuse(setting, QStringLiteral("on or off"));
+    if (!on && !off) return RefuseSetting(setting, QStringLiteral("on or off"));
     target.setup.params.Banding = on ? 1 : 0;
     return true;
 }
@@ -196,7 +194,8 @@ int32_t ColormapRanges(const QString& path) {
 
 bool LoadColormap(const FieldSetting& setting, Target& target) {
     const int32_t ranges = ColormapRanges(setting.value);
-    if (ranges == 0) return Refuse(setting, QStringLiteral("a colormap file ending in .cm2, .cm4 or .cm8"));
+    if (ranges == 0)
+        return RefuseSetting(setting, QStringLiteral("a colormap file ending in .cm2, .cm4 or .cm8"));
     const std::optional<app::ColormapReadResult> file = app::ReadColormapFile(setting.value, ranges);
     if (!file) return false;
     RenderSetup& setup = target.setup;
@@ -280,6 +279,11 @@ const std::vector<FieldOption>& FieldOptions() {
         return list;
     }();
     return options;
+}
+
+bool RefuseSetting(const FieldSetting& setting, const QString& wanted) {
+    app::ShowMessage(QStringLiteral("--%1: \"%2\" is not %3").arg(setting.name, setting.value, wanted));
+    return false;
 }
 
 bool ApplyFieldSettings(const std::vector<FieldSetting>& settings, RenderSetup& setup) {

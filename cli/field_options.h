@@ -24,6 +24,9 @@ struct FieldSetting {
     QString value;
 };
 
+// Shows "--<name>: "<value>" is not <wanted>" and returns false: how every option refuses a value.
+bool RefuseSetting(const FieldSetting& setting, const QString& wanted);
+
 // Applies every setting in order. Choosing another rendering starts the parameters it uses where the
 // explorer's panel starts them (P1 and P2 at 0.1, both functions at "ident"), and choosing Chebyshev
 // starts P3 at order 5, except for parameters that have a setting of their own anywhere on the command

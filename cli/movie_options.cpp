@@ -1,8 +1,8 @@
 #include "cli/movie_options.h"
 
-#include "app/common/valid_num.h"
 #include "app/common/messages.h"
 #include "app/common/text_lines.h"
+#include "app/common/valid_num.h"
 #include "cli/number_pair.h"
 #include "cli/video_encoder.h"
 
@@ -16,35 +16,31 @@ const QString kCenterTo = QStringLiteral("center-to");
 const QString kVideo = QStringLiteral("video");
 const QString kFps = QStringLiteral("fps");
 
-bool Refuse(const FieldSetting& setting, const QString& wanted) {
-    app::ShowMessage(QStringLiteral("--%1: \"%2\" is not %3").arg(setting.name, setting.value, wanted));
-    return false;
-}
-
 // Reads one setting into the request; false after its message.
 bool ReadSetting(const FieldSetting& setting, MovieRequest& movie) {
     if (setting.name == kFrames) {
         const std::optional<int32_t> frames = app::ParseInt32(setting.value);
         if (!frames || *frames < 1 || *frames > kMostFrames) {
-            return Refuse(setting, QStringLiteral("a whole number from 1 to %1").arg(kMostFrames));
+            return RefuseSetting(setting, QStringLiteral("a whole number from 1 to %1").arg(kMostFrames));
         }
         movie.frames = *frames;
     } else if (setting.name == kZoomTo) {
         movie.zoomTo = app::ParseNumber(setting.value);
         if (!movie.zoomTo || *movie.zoomTo <= 0.0)
-            return Refuse(setting, QStringLiteral("a magnification above 0"));
+            return RefuseSetting(setting, QStringLiteral("a magnification above 0"));
     } else if (setting.name == kTurn) {
         const std::optional<double> degrees = app::ParseNumber(setting.value);
-        if (!degrees) return Refuse(setting, QStringLiteral("an angle in degrees"));
+        if (!degrees) return RefuseSetting(setting, QStringLiteral("an angle in degrees"));
         movie.turnDeg = *degrees;
     } else if (setting.name == kCenterTo) {
         movie.centerTo = ParsePair(setting.value);
-        if (!movie.centerTo) return Refuse(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
+        if (!movie.centerTo) return RefuseSetting(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
     } else if (setting.name == kVideo) {
         movie.video = setting.value;
     } else if (setting.name == kFps) {
         const std::optional<double> rate = app::ParseNumber(setting.value);
-        if (!rate || *rate <= 0.0) return Refuse(setting, QStringLiteral("a frame rate above 0, such as 30"));
+        if (!rate || *rate <= 0.0)
+            return RefuseSetting(setting, QStringLiteral("a frame rate above 0, such as 30"));
         movie.fps = *rate;
     }
     return true;

@@ -4,13 +4,13 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "app/common/engine_api.h"
+#include "app/common/messages.h"
 #include "app/explorer/display_factor.h"
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/fractal_text.h"
 #include "app/imagefiles/image_save.h"
-#include "app/common/engine_api.h"
-#include "app/common/messages.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "cli/interrupt.h"

@@ -275,7 +275,8 @@ class PlanePointTest : public EngineTest {
     }
 };
 
-TEST_F(PlanePointTest, ARotatedMagnifiedViewShowsAtEachPositionThePointPlottedThere) {
+// A view turned and magnified, shown whole.
+FractalParams RotatedView() {
     FractalParams params;
     params.HorRes = 320;
     params.VertRes = 240;
@@ -284,11 +285,11 @@ TEST_F(PlanePointTest, ARotatedMagnifiedViewShowsAtEachPositionThePointPlottedTh
     params.PrevImagCenter = 0.11;
     params.TotalMagnify = 40.0;
     params.TotalAngleDeg = 33.0;
-    EXPECT_EQ(ShiftedPixelsDiffering(params, QPoint(211, 87)), 0);
-    EXPECT_EQ(ShiftedPixelsDiffering(params, QPoint(40, 200)), 0);
+    return params;
 }
 
-TEST_F(PlanePointTest, AReducedViewShowsAtEachPositionThePointPlottedThere) {
+// A view shown reduced by four.
+FractalParams ReducedView() {
     FractalParams params;
     params.HorRes = 1600;
     params.VertRes = 1200;
@@ -296,29 +297,23 @@ TEST_F(PlanePointTest, AReducedViewShowsAtEachPositionThePointPlottedThere) {
     params.PrevImagCenter = 0.1;
     params.TotalMagnify = 6.0;
     params.TotalAngleDeg = -20.0;
-    EXPECT_EQ(ShiftedPixelsDiffering(params, QPoint(273, 71)), 0);
+    return params;
+}
+
+TEST_F(PlanePointTest, ARotatedMagnifiedViewShowsAtEachPositionThePointPlottedThere) {
+    EXPECT_EQ(ShiftedPixelsDiffering(RotatedView(), QPoint(211, 87)), 0);
+    EXPECT_EQ(ShiftedPixelsDiffering(RotatedView(), QPoint(40, 200)), 0);
+}
+
+TEST_F(PlanePointTest, AReducedViewShowsAtEachPositionThePointPlottedThere) {
+    EXPECT_EQ(ShiftedPixelsDiffering(ReducedView(), QPoint(273, 71)), 0);
 }
 
 // A wheel step keeps the plane point under the pointer there: the zoomed image shows at that position the
 // point the first showed, and the library plotted it there.
 TEST_F(PlanePointTest, AWheelStepKeepsThePointUnderThePointer) {
-    FractalParams rotated;
-    rotated.HorRes = 320;
-    rotated.VertRes = 240;
-    rotated.MaxIters = 300;
-    rotated.PrevRealCenter = -0.745;
-    rotated.PrevImagCenter = 0.11;
-    rotated.TotalMagnify = 40.0;
-    rotated.TotalAngleDeg = 33.0;
-    FractalParams reduced;
-    reduced.HorRes = 1600;
-    reduced.VertRes = 1200;
-    reduced.PrevRealCenter = -0.75;
-    reduced.PrevImagCenter = 0.1;
-    reduced.TotalMagnify = 3.0;
-    reduced.TotalAngleDeg = -20.0;
     for (const auto& [params, position] :
-         {std::pair(rotated, QPoint(211, 87)), std::pair(reduced, QPoint(273, 71))}) {
+         {std::pair(RotatedView(), QPoint(211, 87)), std::pair(ReducedView(), QPoint(273, 71))}) {
         const DisplayFactor shown = ComputeDisplayFactor(params.HorRes, params.VertRes);
         const PlanePoint before = PictureGeometry(params, shown).PlanePointAt(position);
         for (const double factor : {2.0, 0.5, 1.25}) {
