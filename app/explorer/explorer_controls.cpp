@@ -7,6 +7,7 @@
 #include "app/common/list_tables.h"
 #include "app/common/valid_num.h"
 #include "app/explorer/julia_switch.h"
+#include "app/shell/command_button.h"
 
 namespace zenphra::app {
 namespace {
@@ -21,7 +22,7 @@ Widget* Named(Widget* widget, const char* name) {
 }
 
 QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(caption), parent), name);
+    auto* button = Named(new CommandButton(QString::fromLatin1(caption), parent), name);
     button->setAutoDefault(false);
     return button;
 }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/explorer/explorer_controls.h"
+#include "app/shell/command_button.h"
 
 namespace zenphra::app {
 namespace {
@@ -52,9 +53,9 @@ QGroupBox* BuildZoomFrame(ExplorerControls& ui, QWidget* window) {
     auto* frame = new QGroupBox(QStringLiteral("Zoom Box Control"), window);
     frame->setObjectName(QStringLiteral("framZoom"));
     ui.framZoom = frame;
-    ui.cmdZoomApply = new QPushButton(QStringLiteral("&Apply"), frame);
+    ui.cmdZoomApply = new CommandButton(QStringLiteral("&Apply"), frame);
     ui.cmdZoomApply->setObjectName(QStringLiteral("cmdZoomApply"));
-    ui.cmdZoomCancel = new QPushButton(QStringLiteral("&Cancel"), frame);
+    ui.cmdZoomCancel = new CommandButton(QStringLiteral("&Cancel"), frame);
     ui.cmdZoomCancel->setObjectName(QStringLiteral("cmdZoomCancel"));
     for (QPushButton* button : {ui.cmdZoomApply, ui.cmdZoomCancel}) button->setAutoDefault(false);
 

@@ -128,6 +128,7 @@ class ExplorerPanelTest : public ExplorerTestCase {
     void plotByAcceleratorKeepsTheEditInProgress() {
         TypeInto(Field("txtCx"), QStringLiteral("0.25"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
+        QVERIFY(window_->Session().RunActive);  // at once, not after a button's press animation
         QTRY_COMPARE(Text("lblY"), QStringLiteral("Done"));
         QCOMPARE(window_->Session().params.PrevRealCenter, 0.25);
         QCOMPARE(Field("txtCx")->text(), QStringLiteral("0.25000000000000000000"));
