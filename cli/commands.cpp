@@ -40,6 +40,13 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     progress.Finish();
 
     if (!app::SaveImageFile(line.output, params, row, palette)) return kNotWritten;
+    ZenphraPlotPath path{};
+    if (app::Engine().GetPlotPath(&path) == 1 && path.deep == 1 && !line.quiet) {
+        std::fprintf(stderr,
+                     "%s: a deep image (%d bits): \"%s\" keeps only the nearest doubles of its centre and "
+                     "magnification, which draw another picture\n",
+                     kProgramName, path.precisionBits, qPrintable(line.output));
+    }
     if (row == params.VertRes) return kFinished;
     if (!line.quiet) {
         std::fprintf(stderr, "%s: stopped at row %d of %d and saved \"%s\"; --resume continues it\n",
@@ -76,8 +83,13 @@ ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette) {
     RenderSetup setup;
     if (!BuildSetup(line, setup, palette)) return kBadInput;
     ApplyColors(setup, palette);
-    // Plotted as the file keeps the parameters, so that the file describes its pixels exactly.
-    return PlotAndSave(app::AsStoredInImage(setup.params, palette), 0, palette, line);
+    // Plotted as the file keeps the parameters, so that the file describes its pixels exactly; a deep
+    // location goes on in full.
+    app::FractalParams stored = app::AsStoredInImage(setup.params, palette);
+    stored.ExactRealCenter = setup.params.ExactRealCenter;
+    stored.ExactImagCenter = setup.params.ExactImagCenter;
+    stored.ExactMagnify = setup.params.ExactMagnify;
+    return PlotAndSave(stored, 0, palette, line);
 }
 
 ExitStatus ResumeImage(const CommandLine& line, app::PaletteArrays& palette) {

@@ -145,18 +145,25 @@ bool SetSize(const FieldSetting& setting, Target& target) {
     return true;
 }
 
+// The centre and the magnification are kept as typed too, every digit of them, for deep locations.
 bool SetCenter(const FieldSetting& setting, Target& target) {
     const auto center = ParsePair(setting.value);
     if (!center) return RefuseSetting(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
-    target.setup.params.PrevRealCenter = center->first;
-    target.setup.params.PrevImagCenter = center->second;
+    FractalParams& params = target.setup.params;
+    params.PrevRealCenter = center->first;
+    params.PrevImagCenter = center->second;
+    const QStringList parts = setting.value.split(QLatin1Char(','));
+    params.ExactRealCenter = parts[0].trimmed();
+    params.ExactImagCenter = parts[1].trimmed();
     return true;
 }
 
 bool SetMagnify(const FieldSetting& setting, Target& target) {
-    const std::optional<double> value = app::ParseNumber(setting.value);
+    // Beyond a double's range the nearest double is the largest one; the text keeps the rest.
+    const std::optional<double> value = app::ParseLargeNumber(setting.value);
     if (!value || *value <= 0.0) return RefuseSetting(setting, QStringLiteral("a magnification above 0"));
     target.setup.params.TotalMagnify = *value;
+    target.setup.params.ExactMagnify = setting.value.trimmed();
     return true;
 }
 
@@ -239,7 +246,9 @@ std::vector<OptionEntry> MakeOptionEntries() {
               SetSize),
         entry("center", "re,im", QStringLiteral("Centre of the image in the complex plane."),
               PairText(first.PrevRealCenter, first.PrevImagCenter), SetCenter),
-        entry("magnify", "x", QStringLiteral("Magnification; 1 shows a width of 3.6."),
+        entry("magnify", "x",
+              QStringLiteral("Magnification; 1 shows a width of 3.6. Any number of digits, up to 1e20000: "
+                             "beyond about 1e13 the deep path draws the image."),
               Compact(first.TotalMagnify), SetMagnify),
         entry("angle", "degrees", QStringLiteral("Rotation, counter-clockwise."),
               Compact(first.TotalAngleDeg), SetAngle),

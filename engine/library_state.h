@@ -4,12 +4,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "engine/indexed_image.h"
 #include "engine/plane_mapping.h"
 #include "zenphra.h"
 
 namespace zenphra {
+
+struct DeepImage;
 
 struct PlotParams {
     int32_t equation = 0;  // without the Julia offset of 100
@@ -25,7 +28,10 @@ struct PlotParams {
     double parm1 = 0, parm2 = 0, parm3 = 0;
     int32_t func1 = 0, func2 = 0;  // always 0 to 24
     bool banding = false;
+    double angleDegrees = 0;
     PlaneMapping mapping;
+    // Set while the deep path draws the image: its references and tables, shared by every worker.
+    std::shared_ptr<const DeepImage> deep;
 };
 
 // The parameter text of the last image file or thumbnail accepted: exactly the stored bytes, with no

@@ -50,15 +50,20 @@ int32_t PlotRowByPixelForTarget(const PlotParams& params, int32_t row, int32_t c
 HWY_AFTER_NAMESPACE();
 
 #if HWY_ONCE
+#include "engine/deep/deep_pixels.h"
+
 namespace zenphra {
 
 HWY_EXPORT(PlotPixelsInLanesForTarget);
 
+// A deep image has pixel loops of its own.
 bool PlotPixelsInLanes(const PlotParams& params, PixelStream& stream, Cancellation cancellation) {
+    if (params.deep) return PlotDeepPixels(*params.deep, params, stream, cancellation);
     return HWY_DYNAMIC_DISPATCH(PlotPixelsInLanesForTarget)(params, stream, cancellation);
 }
 
 int32_t PlotRowByPixel(const PlotParams& params, int32_t row, int32_t count, uint8_t* out) {
+    if (params.deep) return PlotDeepRowByPixel(*params.deep, params, row, count, out);
     return HWY_STATIC_DISPATCH(PlotRowByPixelForTarget)(params, row, count, out);
 }
 

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev libgl-dev
     libpng-dev zlib1g-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libhwy-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libhwy-dev libmpfr-dev
     pngcheck imagemagick locales-all
     xvfb xdotool x11-utils desktop-file-utils
 )

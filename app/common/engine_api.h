@@ -17,7 +17,7 @@ namespace zenphra::app {
     X(StringToDouble) X(SetColorPointers) X(SetColorRange) X(SetFractalColors) X(RotateColorRanges)   \
         X(WriteFractalFile) X(ReadFractalFile) X(GetFractalText) X(GetFractalTextLen) X(GetImageSize) \
             X(GetThumbnail) X(GetThumbnailSize) X(SetThumbnailColors) X(SetThumbnailColorRange)       \
-                X(SetThumbnailColorPointers) X(GetBitmapInfo) X(SetAbortPoll)
+                X(SetThumbnailColorPointers) X(GetBitmapInfo) X(SetAbortPoll) X(InitPlotDeep) X(GetPlotPath)
 
 struct EngineApi {
 #define ZENPHRA_ENGINE_POINTER(name) decltype(&::name) name = nullptr;

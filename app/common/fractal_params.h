@@ -34,11 +34,19 @@ struct FractalParams {
     double PrevImagCenter = 0.0;
     double TotalMagnify = 1.0;
     double TotalAngleDeg = 0.0;
+    // A deep location: the centre and magnification in full, as decimal text, where they hold more than
+    // the doubles above (which are then their nearest values); empty otherwise.
+    QString ExactRealCenter;
+    QString ExactImagCenter;
+    QString ExactMagnify;
     QString CustomHres;  // the last custom resolution, as typed
     QString CustomVres;
 
     bool JuliaMode() const { return EqnType >= kJuliaOffset; }
     int32_t BaseEquation() const { return JuliaMode() ? EqnType - kJuliaOffset : EqnType; }
+    bool HasExactLocation() const {
+        return !ExactRealCenter.isEmpty() || !ExactImagCenter.isEmpty() || !ExactMagnify.isEmpty();
+    }
 
     bool operator==(const FractalParams&) const = default;
 };

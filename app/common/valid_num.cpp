@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "app/common/engine_api.h"
 #include "app/common/text_lines.h"
@@ -32,12 +33,27 @@ double StrToDbl(const QString& text) {
     return value;
 }
 
-std::optional<double> ParseNumber(QStringView text) {
+namespace {
+
+// The number the text holds, infinite when it lies beyond a double's range.
+std::optional<double> MatchedNumber(QStringView text) {
     static const QRegularExpression number(
         QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
     if (!number.match(text.toString()).hasMatch()) return std::nullopt;
-    const double value = StrToDbl(text.toString());
-    if (!std::isfinite(value)) return std::nullopt;
+    return StrToDbl(text.toString());
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(QStringView text) {
+    const std::optional<double> value = MatchedNumber(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
+}
+
+std::optional<double> ParseLargeNumber(QStringView text) {
+    const std::optional<double> value = MatchedNumber(text);
+    if (value && std::isinf(*value)) return std::copysign(std::numeric_limits<double>::max(), *value);
     return value;
 }
 

@@ -23,6 +23,8 @@ double StrToDbl(const QString& text);
 // the text is anything else or the number is too large for a double. For stored values, where text
 // that is not a number must be noticed rather than read as 0.
 std::optional<double> ParseNumber(QStringView text);
+// The same, but a number beyond a double's range is the largest double of its sign.
+std::optional<double> ParseLargeNumber(QStringView text);
 
 // Key filters of the panel's fields: the key code when the field accepts that key with `text` already
 // in it, else 0. Whole numbers take digits and Backspace; signed decimals also a minus sign and one

@@ -1,5 +1,6 @@
 // The plotting library's InitPlot with the explorer's parameters, as every front end passes them: a new
-// image when the plot starts at row 0, parameters only when it resumes.
+// image when the plot starts at row 0, parameters only when it resumes. A deep location goes to
+// InitPlotDeep as its text.
 #pragma once
 
 #include <cstdint>

@@ -4,7 +4,9 @@
  * call, strings are NUL-terminated 8-bit text. A positive result is a bitmap handle (see GetBitmapInfo),
  * a negative one a code:
  *   -1 file cannot be opened, -2 read error, -3 not a PNG file, -4 out of memory, -5 PNG library error,
- *   -6 file not created by this program, -7 plot stopped with Escape (not an error).
+ *   -6 file not created by this program, -7 plot stopped with Escape (not an error),
+ *   -9 a deep location that is not one (see InitPlotDeep), -10 an equation without a deep form asked
+ *   for a location only the deep path can draw.
  *
  * An image file carries a parameter text of at most ZENPHRA_TEXT_CAPACITY bytes: ReadFractalFile and
  * GetThumbnail refuse a file with a longer one (-6), so WriteFractalFile refuses to write one (-6 too).
@@ -32,7 +34,9 @@ enum {
     ZENPHRA_OUT_OF_MEMORY = -4,
     ZENPHRA_PNG_ERROR = -5,
     ZENPHRA_NOT_OURS = -6,
-    ZENPHRA_ABORTED = -7
+    ZENPHRA_ABORTED = -7,
+    ZENPHRA_BAD_LOCATION = -9,
+    ZENPHRA_NO_DEEP_FORM = -10
 };
 
 /* Equation codes (EqnType). In Julia mode the offset is added to the code: 124 is the Julia set of
@@ -128,6 +132,61 @@ ZENPHRA_API int32_t PlotFractal(int32_t StartY);
 ZENPHRA_API int32_t PlotJulia(int32_t EqnType, const double* JuliaReal, const double* JuliaImag);
 ZENPHRA_API void DllCleanup(void);
 ZENPHRA_API void StringToDouble(const char* text, double* result);
+
+/* Deep zoom.
+ *
+ * InitPlotDeep takes the same arguments as InitPlot, but the centre (real and imaginary part) and the
+ * magnification as decimal text of any length: blanks, an optional sign, digits with an optional point
+ * and fraction, an optional exponent ("-1.25", "6.75e49", "1e10000"), at most
+ * ZENPHRA_DEEP_TEXT_LIMIT characters each; the magnification lies between 1e-300 and
+ * 1e(ZENPHRA_DEEP_MAX_POWER). The text never passes through a double.
+ *
+ * The library chooses how to draw the image. While the pixel step (3.6 / magnification / HorRes) is at
+ * least 2^-ZENPHRA_DOUBLE_RESOLUTION_BITS times the larger of 1 and the centre's parts, doubles resolve
+ * the pixels: the image is exactly the one InitPlot gives for the texts read by StringToDouble, byte for
+ * byte. Below that, the deep path draws it: one reference orbit, worked out in arbitrary precision at
+ * about log2(magnification x HorRes) + 64 bits, and every pixel as its exact difference from that
+ * orbit, for "Classic Mandlebrot" and "Lambda" in set and Julia form (the Julia constant stays a
+ * double), every rendering, skip count, bail-out and banding. Where the deep path is needed for another
+ * equation the result is ZENPHRA_NO_DEEP_FORM.
+ *
+ * Results: as InitPlot's, or ZENPHRA_BAD_LOCATION or ZENPHRA_NO_DEEP_FORM; with either of those the
+ * library changes nothing. Rows are then asked for with PlotFractal as always. The reference orbit and
+ * its approximation table are made during the first PlotFractal of the image, which polls Escape while
+ * it works (-7 then, and nothing is kept, as for a row); a plot resumed with NewImage = 0 and the same
+ * location and parameters keeps them, so it gives the pixels of an uninterrupted plot. */
+enum {
+    ZENPHRA_DEEP_TEXT_LIMIT = 24000,
+    ZENPHRA_DEEP_MAX_POWER = 20000,
+    ZENPHRA_DOUBLE_RESOLUTION_BITS = 45
+};
+
+ZENPHRA_API int32_t InitPlotDeep(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t VertRes,
+                                 int32_t MaxIters, int32_t ItersToSkip, int32_t NumRanges, int32_t Rendering,
+                                 const double* LimitValue, const double* JuliaReal, const double* JuliaImag,
+                                 const double* Parm1, const double* Parm2, const double* Parm3, int32_t Func1,
+                                 int32_t Func2, const char* RealCenter, const char* ImagCenter,
+                                 const char* Magnify, const double* TotalAngleDeg, int32_t ImageFactor,
+                                 int32_t Banding);
+
+/* How the image of the last InitPlot or InitPlotDeep is drawn, and how far the making of a deep image
+ * has come. May be called at any time, from any thread, also while PlotFractal runs. */
+enum {
+    ZENPHRA_PHASE_NONE = 0,      /* nothing to make: the double engine, or rows only */
+    ZENPHRA_PHASE_REFERENCE = 1, /* the reference orbit: done and total are iterations */
+    ZENPHRA_PHASE_TABLE = 2,     /* the approximation table: done and total are its entries */
+    ZENPHRA_PHASE_ROWS = 3       /* made: rows are plotted */
+};
+typedef struct ZenphraPlotPath {
+    int32_t deep;          /* 1 when the deep path draws the image */
+    int32_t precisionBits; /* of its reference orbit; 0 on the double path */
+    int32_t phase;         /* ZENPHRA_PHASE_... */
+    int32_t extendedRange; /* 1 when values below a double's range are kept with exponents of their own */
+    int64_t done, total;   /* of the phase */
+    int64_t referenceIterations; /* the length of the reference orbit, once made */
+    int64_t bytes;         /* held by the orbits and tables */
+} ZenphraPlotPath;
+ZENPHRA_API int32_t GetPlotPath(ZenphraPlotPath* path);
 
 /* Colour mapping. The three arrays hold 257 entries each and must outlive the library's use of them. */
 ZENPHRA_API int32_t SetColorPointers(uint8_t* red, uint8_t* green, uint8_t* blue);

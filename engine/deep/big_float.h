@@ -1,0 +1,51 @@
+// An MPFR number that frees itself: the reference orbit, the deep location and the pixel step are
+// worked out in these, at a precision chosen from the magnification.
+#pragma once
+
+#include <mpfr.h>
+
+#include <cstdint>
+#include <string>
+
+#include "engine/deep/float_exp.h"
+
+namespace zenphra {
+
+class BigFloat {
+  public:
+    explicit BigFloat(mpfr_prec_t bits) {
+        mpfr_init2(value_, bits);
+        mpfr_set_zero(value_, 1);
+    }
+    BigFloat(mpfr_prec_t bits, double x) : BigFloat(bits) { mpfr_set_d(value_, x, MPFR_RNDN); }
+    BigFloat(const BigFloat& other) : BigFloat(mpfr_get_prec(other.value_)) {
+        mpfr_set(value_, other.value_, MPFR_RNDN);
+    }
+    BigFloat& operator=(const BigFloat& other) {
+        if (this != &other) {
+            mpfr_set_prec(value_, mpfr_get_prec(other.value_));
+            mpfr_set(value_, other.value_, MPFR_RNDN);
+        }
+        return *this;
+    }
+    ~BigFloat() { mpfr_clear(value_); }
+
+    mpfr_ptr get() { return value_; }
+    mpfr_srcptr get() const { return value_; }
+    mpfr_prec_t Precision() const { return mpfr_get_prec(value_); }
+
+    double ToDouble() const { return mpfr_get_d(value_, MPFR_RNDN); }
+
+    // The value as mantissa and exponent, whatever its size.
+    FloatExp ToFloatExp() const {
+        if (mpfr_zero_p(value_)) return {};
+        long exponent = 0;
+        const double mantissa = mpfr_get_d_2exp(&exponent, value_, MPFR_RNDN);  // 0.5 <= |m| < 1
+        return FloatExp::Of(mantissa, exponent);
+    }
+
+  private:
+    mpfr_t value_;
+};
+
+}  // namespace zenphra

@@ -1,0 +1,248 @@
+// A pixel's difference dz from the reference orbit it follows, with the operations of the pixel loops:
+// a step, a step of many iterations through the approximation table, the full z, and rebasing, where
+// the pixel moves to the start of the orbit that begins at the critical point once it lies nearer to
+// that point than to its reference. Two kinds: DoubleDelta for images whose pixel step fits a double,
+// ExtendedDelta for deeper ones, which keeps dz with an exponent of its own while it is that small.
+#pragma once
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/deep/deep_image.h"
+#include "engine/deep/perturbation.h"
+
+namespace zenphra {
+
+// Which reference a pixel follows, and where on it.
+struct OrbitCursor {
+    const DeepReference* reference = nullptr;
+    const OrbitPoint* points = nullptr;
+    int64_t length = 0;
+    int64_t m = 0;
+
+    void Follow(const DeepReference& next) {
+        reference = &next;
+        points = next.orbit.points.data();
+        length = next.orbit.Length();
+        m = 0;
+    }
+    const OrbitPoint& Here() const { return points[m]; }
+};
+
+// The highest level of a step that may start at iteration m (steps of level j start at 1 + i 2^j).
+inline int32_t HighestLevelAt(int64_t m, int32_t top) {
+    if (m < 1 || top < kLowestLevel) return -1;
+    const int64_t offset = m - 1;
+    const int32_t aligned = offset == 0 ? top : int32_t(std::countr_zero(uint64_t(offset)));
+    return aligned < top ? aligned : top;
+}
+
+// The longest step of the table that may start at iteration m, is no longer than stepsLeft and takes
+// the pixel (`fits`), or null. The steps starting at one iteration are valid for ever smaller |dz| the
+// longer they are (a merged step is valid only where its first half is), so the valid ones are the
+// lowest levels up to some level: the search climbs until the next one does not fit.
+template <class Table, class Fits>
+const typename Table::Entry* LongestStep(const Table& table, int64_t m, int64_t stepsLeft, Fits fits,
+                                         int32_t* chosenLevel) {
+    const int32_t top = HighestLevelAt(m, table.TopLevel());
+    if (top < kLowestLevel || (int64_t{1} << kLowestLevel) > stepsLeft) return nullptr;
+    const typename Table::Entry* best = table.At(kLowestLevel, m);
+    if (best == nullptr || !fits(*best)) return nullptr;
+    int32_t level = kLowestLevel;
+    while (level < top && (int64_t{1} << (level + 1)) <= stepsLeft) {
+        const typename Table::Entry* next = table.At(level + 1, m);
+        if (next == nullptr || !fits(*next)) break;
+        best = next;
+        ++level;
+    }
+    *chosenLevel = level;
+    return best;
+}
+
+template <class P>
+class DoubleDelta {
+  public:
+    DoubleDelta(const DeepImage& image, Cd offset) : c_(image.c), useTable_(image.useApproximation) {
+        const double step = image.pixelStep.ToDouble();
+        const Cd pixel{offset.re * step, offset.im * step};
+        if (image.juliaMode) {
+            dz_ = pixel;
+        } else {
+            dc_ = pixel;
+        }
+    }
+
+    void Step(OrbitCursor& at) {
+        const OrbitPoint& y = at.Here();
+        dz_ = P::Step({y.re, y.im}, dz_, dc_, c_);
+        ++at.m;
+    }
+
+    // Takes the longest step the table allows from here, no further than `stepsLeft`; returns its
+    // length, 0 when none applies.
+    int64_t Approximate(OrbitCursor& at, int64_t stepsLeft) {
+        if (!useTable_) return 0;
+        const auto& table = at.reference->doubleTable;
+        // |dz| is at most |re| + |im|, so a step valid for that is valid for dz.
+        const double size = std::fabs(dz_.re) + std::fabs(dz_.im);
+        const DoubleApproximation* step = LongestStep(
+            table, at.m, stepsLeft, [size](const DoubleApproximation& e) { return size < e.radius; },
+            &chosenLevel_);
+        if (step == nullptr) return 0;
+        dz_ = step->a * dz_ + step->b * dc_;
+        const int64_t span = int64_t{1} << chosenLevel_;
+        at.m += span;
+        return span;
+    }
+
+    Cd FullZ(const OrbitCursor& at) const {
+        const OrbitPoint& y = at.Here();
+        return {y.re + P::kCritical + dz_.re, y.im + dz_.im};
+    }
+
+    // Moves to the start of `critical` when z lies nearer the critical point than the reference does,
+    // or the reference has ended.
+    void RebaseIfNearer(OrbitCursor& at, const DeepReference& critical) {
+        const OrbitPoint& y = at.Here();
+        const Cd offset{y.re + dz_.re, y.im + dz_.im};  // z minus the critical point
+        if (at.m == at.length || Norm(offset) < Norm(dz_)) {
+            dz_ = offset;
+            at.Follow(critical);
+        }
+    }
+
+  private:
+    Cd dz_, dc_;
+    Cd c_;
+    bool useTable_;
+    int32_t chosenLevel_ = 0;
+};
+
+template <class P>
+class ExtendedDelta {
+  public:
+    ExtendedDelta(const DeepImage& image, Cd offset) : c_(image.c), useTable_(image.useApproximation) {
+        const FloatExp& step = image.pixelStep;
+        const ComplexExp pixel = ComplexExp::Of(offset.re * step.m, offset.im * step.m, step.e);
+        if (image.juliaMode) {
+            small_ = pixel;
+        } else {
+            dc_ = pixel;
+            dcDouble_ = {dc_.re * PowerOfTwo(dc_.e), dc_.im * PowerOfTwo(dc_.e)};
+        }
+        scaled_ = true;
+        Settle();
+    }
+
+    void Step(OrbitCursor& at) {
+        const OrbitPoint& y = at.Here();
+        if (!scaled_) {
+            dz_ = P::Step({y.re, y.im}, dz_, dcDouble_, c_);
+        } else if (std::fabs(y.re) + std::fabs(y.im) < kTinyReference) {
+            // The reference is as small as dz here: every term counts, in full.
+            small_ = P::StepExact(at.reference->orbit.Exact(at.m), small_, dc_, c_);
+            Settle();
+        } else {
+            // dz = w 2^e: the pixel's own terms are taken relative to 2^e.
+            const Cd w{small_.re, small_.im};
+            const double toScale = PowerOfTwo(small_.e);
+            const Cd dcRelative{dc_.re * PowerOfTwo(dc_.e - small_.e), dc_.im * PowerOfTwo(dc_.e - small_.e)};
+            const Cd next = P::StepScaled({y.re, y.im}, w, toScale, dcRelative, c_);
+            small_ = ComplexExp::Of(next.re, next.im, small_.e);
+            Settle();
+        }
+        ++at.m;
+    }
+
+    int64_t Approximate(OrbitCursor& at, int64_t stepsLeft) {
+        if (!useTable_) return 0;
+        const auto& table = at.reference->extendedTable;
+        // |dz| as a mantissa norm and an exponent: |dz|^2 = norm 2^(2 e).
+        const ComplexExp dz = scaled_ ? small_ : ComplexExp::Of(dz_.re, dz_.im);
+        const double norm = dz.re * dz.re + dz.im * dz.im;
+        const ExtendedApproximation* step = LongestStep(
+            table, at.m, stepsLeft,
+            [norm, e = dz.e](const ExtendedApproximation& entry) {
+                if (entry.radius.IsZero()) return false;
+                const int64_t k = entry.radius.e - e;  // |dz| < 2^(e + 1.5), radius >= 2^(radius.e)
+                if (k >= 2) return true;
+                if (k <= -2) return false;
+                const double radius = entry.radius.m * PowerOfTwo(k);
+                return norm < radius * radius;
+            },
+            &chosenLevel_);
+        if (step == nullptr) return 0;
+        small_ = step->a * dz + step->b * dc_;
+        scaled_ = true;
+        Settle();
+        const int64_t span = int64_t{1} << chosenLevel_;
+        at.m += span;
+        return span;
+    }
+
+    Cd FullZ(const OrbitCursor& at) const {
+        const OrbitPoint& y = at.Here();
+        if (scaled_) return {y.re + P::kCritical, y.im};  // dz is far below the last bit of any z that counts
+        return {y.re + P::kCritical + dz_.re, y.im + dz_.im};
+    }
+
+    void RebaseIfNearer(OrbitCursor& at, const DeepReference& critical) {
+        const OrbitPoint& y = at.Here();
+        if (!scaled_) {
+            const Cd offset{y.re + dz_.re, y.im + dz_.im};
+            if (at.m == at.length || Norm(offset) < Norm(dz_)) {
+                if (Norm(offset) < kSmallNorm) {
+                    // Too small for a double: the exact sum, scaled.
+                    small_ = at.reference->orbit.Exact(at.m) + ComplexExp::Of(dz_.re, dz_.im);
+                    scaled_ = true;
+                    Settle();
+                } else {
+                    dz_ = offset;
+                }
+                at.Follow(critical);
+            } else if (Norm(dz_) < kSmallNorm) {
+                small_ = ComplexExp::Of(dz_.re, dz_.im);  // shrunk on its own: scaled again
+                scaled_ = true;
+            }
+            return;
+        }
+        // A z nearer the critical point than dz is small needs a reference as small as dz.
+        if (at.m != at.length && std::fabs(y.re) + std::fabs(y.im) >= kTinyReference) return;
+        const ComplexExp offset = at.reference->orbit.Exact(at.m) + small_;
+        if (at.m == at.length || offset.Norm() < small_.Norm()) {
+            small_ = offset;
+            Settle();
+            at.Follow(critical);
+        }
+    }
+
+  private:
+    // dz is kept with its own exponent below 2^kScaledBelow and as a double above; so its square and
+    // every product of it with a reference value stay far from a double's smallest numbers.
+    static constexpr int64_t kScaledBelow = -480;
+    static constexpr double kSmallNorm = 0x1p-1000;
+    // A reference value this small is no larger than a scaled dz could be.
+    static constexpr double kTinyReference = 0x1p-460;
+
+    // Chooses the form of dz from its size.
+    void Settle() {
+        if (!scaled_) return;
+        if (!small_.IsZero() && small_.e >= kScaledBelow) {
+            const double scale = PowerOfTwo(small_.e);
+            dz_ = {small_.re * scale, small_.im * scale};
+            scaled_ = false;
+        }
+    }
+
+    ComplexExp small_;  // dz while scaled_
+    Cd dz_;             // dz otherwise
+    bool scaled_ = true;
+    ComplexExp dc_;
+    Cd dcDouble_;  // 0 where dc is below a double's range: negligible beside a dz of a double's size
+    Cd c_;
+    bool useTable_;
+    int32_t chosenLevel_ = 0;
+};
+
+}  // namespace zenphra

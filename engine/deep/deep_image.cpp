@@ -1,0 +1,123 @@
+#include "engine/deep/deep_image.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/equation_codes.h"
+
+namespace zenphra {
+namespace {
+
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+
+bool& Approximation() {
+    static bool allowed = true;
+    return allowed;
+}
+
+struct StopRequest {
+    bool (*stop)(void*);
+    void* context;
+};
+
+// Builds one reference and, for the image's numbers, its table.
+bool MakeReference(const ReferenceStart& start, const DeepLocation& location, const DeepImage& image,
+                   FloatExp dcLargest, double limitValue, const LongWork& work, DeepReference* reference) {
+    DeepProgress& progress = CurrentDeepProgress();
+    progress.phase = int32_t(DeepPhase::kReference);
+    progress.total = start.maxIters;
+    progress.done = 0;
+    if (!ComputeReferenceOrbit(start, location.precision, work, &reference->orbit)) return false;
+    if (!image.useApproximation) return true;
+    progress.phase = int32_t(DeepPhase::kTable);
+    progress.total = std::max<int64_t>(1, reference->orbit.Length() / 2);
+    progress.done = 0;
+    TableInputs inputs;
+    inputs.orbit = &reference->orbit;
+    inputs.equation = image.equation;
+    inputs.c = image.c;
+    inputs.dcLargest = dcLargest;
+    inputs.limitValue = limitValue;
+    if (image.numbers == DeepNumbers::kDouble)
+        return BuildApproximationTable(inputs, work, &reference->doubleTable);
+    return BuildApproximationTable(inputs, work, &reference->extendedTable);
+}
+
+}  // namespace
+
+bool ApproximationAllowed() { return Approximation(); }
+void AllowApproximation(bool allowed) { Approximation() = allowed; }
+
+DeepProgress& CurrentDeepProgress() {
+    static DeepProgress progress;
+    return progress;
+}
+
+size_t DeepImage::Bytes() const {
+    size_t bytes = sizeof(*this);
+    for (const DeepReference* reference : {&main, &critical}) {
+        bytes += reference->orbit.Bytes() + reference->doubleTable.Bytes() + reference->extendedTable.Bytes();
+    }
+    return bytes;
+}
+
+std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, const PlotParams& params,
+                                               bool (*stop)(void*), void* stopContext) {
+    auto image = std::make_shared<DeepImage>();
+    image->equation = params.equation == kLambda ? DeepEquation::kLambda : DeepEquation::kClassic;
+    image->juliaMode = params.juliaMode;
+    image->numbers =
+        location.pixelStep.e >= kDoubleNumbersSmallestStep ? DeepNumbers::kDouble : DeepNumbers::kExtended;
+    image->c = params.juliaMode ? Cd{params.juliaReal, params.juliaImag}
+                                : Cd{location.centreReNearest, location.centreImNearest};
+    image->pixelStep = location.pixelStep;
+    image->centreRe = location.centreReNearest;
+    image->centreIm = location.centreImNearest;
+    image->useApproximation = ApproximationAllowed();
+
+    // The pixels' offsets from the centre in pixel steps, laid out as the double engine lays out the
+    // plane: the corner half a diagonal away, rows down and columns across, turned by the angle.
+    const double diagonalAngle = std::atan(double(params.height) / double(params.width));
+    const double rotation = params.angleDegrees * kRadiansPerDegree;
+    const double halfDiagonal = double(params.width) * 0.5 / std::cos(diagonalAngle);
+    image->corner = {-std::cos(diagonalAngle - rotation) * halfDiagonal,
+                     std::sin(diagonalAngle - rotation) * halfDiagonal};
+    image->colStep = {std::cos(rotation), std::sin(rotation)};
+    image->rowStep = {std::sin(rotation), -std::cos(rotation)};
+    const FloatExp dcLargest =
+        params.juliaMode ? FloatExp{} : FloatExp::Of(halfDiagonal * 1.0001) * location.pixelStep;
+
+    const LongWork work{&CurrentDeepProgress().done, stop, stopContext};
+    const mpfr_prec_t bits = location.precision;
+    const double critical = CriticalPoint(image->equation);
+    BigFloat zero(bits), startRe(bits), startIm(bits), juliaRe(bits, params.juliaReal),
+        juliaIm(bits, params.juliaImag);
+    ReferenceStart start;
+    start.equation = image->equation;
+    start.limitValue = params.limitValue;
+    start.maxIters = params.maxIters;
+    if (params.juliaMode) {
+        mpfr_sub_d(startRe.get(), location.centreRe.get(), critical, MPFR_RNDN);
+        mpfr_set(startIm.get(), location.centreIm.get(), MPFR_RNDN);
+        start.startRe = &startRe;
+        start.startIm = &startIm;
+        start.cRe = &juliaRe;
+        start.cIm = &juliaIm;
+    } else {
+        start.startRe = &zero;
+        start.startIm = &zero;
+        start.cRe = &location.centreRe;
+        start.cIm = &location.centreIm;
+    }
+    if (!MakeReference(start, location, *image, dcLargest, params.limitValue, work, &image->main)) return {};
+    if (params.juliaMode) {
+        start.startRe = &zero;
+        start.startIm = &zero;
+        if (!MakeReference(start, location, *image, dcLargest, params.limitValue, work, &image->critical))
+            return {};
+    }
+    CurrentDeepProgress().phase = int32_t(DeepPhase::kRows);
+    return image;
+}
+
+}  // namespace zenphra
