@@ -1,0 +1,296 @@
+// Deep images through the library's exports: exact against the tests' own direct iteration, the
+// hand-over from the double engine, the approximation table, Pause and Escape, and refused locations.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/deep/deep_image.h"
+#include "tests/engine/deep/direct_reference.h"
+#include "tests/engine/plot_session.h"
+#include "zenphra.h"
+
+namespace zenphra::test {
+namespace {
+
+int32_t InitDeep(const DeepScene& s, int32_t newImage = 1, int32_t rendering = ZENPHRA_REND_LEVEL_SET) {
+    const double p1 = 0.1, p2 = 0.1, p3 = 5.0;
+    return InitPlotDeep(newImage, s.equation + (s.julia ? ZENPHRA_JULIA_OFFSET : 0), s.width, s.height,
+                        s.maxIters, 0, 8, rendering, &s.limit, &s.juliaReal, &s.juliaImag, &p1, &p2, &p3, 0,
+                        0, s.centreRe.c_str(), s.centreIm.c_str(), s.magnify.c_str(), &s.angle, 1, 1);
+}
+
+std::vector<uint8_t> PlotDeep(const DeepScene& s) {
+    EXPECT_GE(InitDeep(s), 0) << s.name;
+    for (int32_t row = 0; row < s.height; ++row) EXPECT_GE(PlotFractal(row), 0) << s.name;
+    const std::span<uint8_t> pixels = IndexBuffer();
+    return {pixels.begin(), pixels.end()};
+}
+
+ZenphraPlotPath Path() {
+    ZenphraPlotPath path{};
+    GetPlotPath(&path);
+    return path;
+}
+
+// A decimal of `zeros` zeros after the point between `head` and `tail`: a point within a pixel of
+// head at any depth up to 10^-zeros.
+std::string Near(const std::string& head, int zeros, const std::string& tail) {
+    return head + "." + std::string(zeros, '0') + tail;
+}
+
+// The first `digits` digits after the point of a long decimal: a point near it at that depth.
+std::string Cut(const std::string& text, int digits) { return text.substr(0, text.find('.') + 1 + digits); }
+
+const std::string kRabbitRe =
+    "0."
+    "21769132490396903794618960879142247267481068547341004723730215291072556474797090099933973472865362413539"
+    "98053787759267478924142528440970792195323569148454468226843553916501803557507106054213889262413515234135"
+    "33850826913032368218525421773356914868411736934867898890108722366803911019090057968698560311366518500727"
+    "12";
+const std::string kRabbitIm =
+    "0."
+    "31444302486128861036671832380983246053028210123937006823165866531549248241373574588793517238583301264002"
+    "19411026763386358445983652192513366504356266547767565216551800101613716249732486522753395601263966449306"
+    "60006749985491198537870053672626654809928064461475853952379265640938982583130083732564587116418304501050"
+    "28";
+const std::string kLambdaRe =
+    "2."
+    "60048518044024083831781964149904277709706563836789522020967228150562560699827276301782056682684389329659"
+    "39681220343480243845806840564907907893016319396978060042157504192392780908562128799956934677794779886813"
+    "46569490924839197805854126137682358384099415663669965369049542596869692684354709306204899854623622476527"
+    "98880994";
+const std::string kLambdaIm =
+    "-1."
+    "24962106768765317375920889488570288801046891283800465494030862930634211087899281410490578255106590183463"
+    "40447695872804708148136923030234244978372904066346126861874196296230398039172767856939863639470367879983"
+    "06407989923823785640156152961955647419520727070797808942674402319722904066313009376391428549425826986870"
+    "02067066";
+
+// Scenes at 1e20, 1e50, 1e100 and 1e300 (1e400 past the range of a double's exponent), turned and not:
+// for the set near the Misiurewicz point i and the Lambda set near a boundary point; for the Julia
+// sets near a boundary point of the rabbit and near 1, which Lambda's map sends to its repelling fixed
+// point 0.
+std::vector<DeepScene> Scenes(int32_t equation, bool julia) {
+    std::vector<DeepScene> scenes;
+    const int depths[] = {20, 50, 100, 300};
+    const double angles[] = {0.0, 30.0, -45.0, 33.0};
+    for (int k = 0; k < 4; ++k) {
+        const int depth = depths[k];
+        DeepScene s{"",        equation, julia, 0,  0, "", "", "1e" + std::to_string(depth),
+                    angles[k], 3000,     4.0,   24, 18};
+        if (equation == 0 && !julia) {
+            s.centreRe = Near("0", depth + 2, "1234567");
+            s.centreIm = Near("1", depth + 2, "2345678");
+        } else if (equation == 0) {
+            s.juliaReal = -0.123, s.juliaImag = 0.745;
+            s.centreRe = Cut(kRabbitRe, depth + 10);
+            s.centreIm = Cut(kRabbitIm, depth + 10);
+        } else if (!julia) {
+            s.limit = 1e10;
+            s.centreRe = Cut(kLambdaRe, depth + 10);
+            s.centreIm = Cut(kLambdaIm, depth + 10);
+        } else {
+            s.limit = 1e10;
+            s.juliaReal = 2.553163898911852, s.juliaImag = -0.9593321097946556;
+            s.centreRe = Near("1", depth + 2, "1234567");
+            s.centreIm = Near("0", depth + 2, "2345678");
+        }
+        scenes.push_back(s);
+    }
+    if (equation == 0 && !julia) {
+        DeepScene extended = scenes.back();
+        extended.magnify = "1e400";
+        extended.centreRe = Near("0", 402, "1234567");
+        extended.centreIm = Near("1", 402, "2345678");
+        extended.angle = 10.0;
+        scenes.push_back(extended);
+    }
+    return scenes;
+}
+
+struct Form {
+    const char* name;
+    int32_t equation;
+    bool julia;
+};
+
+class DeepExactness : public ::testing::TestWithParam<Form> {
+  protected:
+    TestPalette palette_;
+};
+
+// Every pixel whose direct result is stable gets the direct index, on the deep path, with doubles and
+// with numbers of their own exponent.
+TEST_P(DeepExactness, StablePixelsGetTheIndexOfDirectIteration) {
+    for (DeepScene scene : Scenes(GetParam().equation, GetParam().julia)) {
+        const std::string name = std::string(GetParam().name) + " at " + scene.magnify;
+        scene.name = name.c_str();
+        const std::vector<uint8_t> plotted = PlotDeep(scene);
+        ASSERT_EQ(Path().deep, 1) << name;
+        const std::vector<int> direct = DirectLevelSet(scene, AmpleBits(scene));
+        int stable = 0, differing = 0;
+        std::set<int> seen;
+        for (size_t i = 0; i < direct.size(); ++i) {
+            if (direct[i] < 0) continue;
+            ++stable;
+            seen.insert(direct[i]);
+            differing += plotted[i] != direct[i];
+        }
+        // The scene must be a picture, not one flat colour, for the comparison to mean anything.
+        EXPECT_GE(seen.size(), 5u) << name;
+        EXPECT_GE(stable * 2, int(direct.size())) << name;
+        EXPECT_LE(differing * 200, stable)
+            << name << ": " << differing << " of " << stable << " stable pixels differ";
+        std::printf("%s: %d of %d stable pixels differ, %zu indices\n", scene.name, differing, stable,
+                    seen.size());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EquationsAndForms, DeepExactness,
+                         ::testing::Values(Form{"ClassicSet", 0, false}, Form{"ClassicJulia", 0, true},
+                                           Form{"LambdaSet", 24, false}, Form{"LambdaJulia", 24, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A view at the given magnification near the seahorse valley, where doubles give out at about 1e13.
+DeepScene Seahorse(const std::string& magnify, int32_t width = 96, int32_t height = 72) {
+    return {"seahorse",
+            0,
+            false,
+            0,
+            0,
+            "-0.74364388703715870475219150611477",
+            "0.13182590420531197049313205594117",
+            magnify,
+            20.0,
+            2000,
+            4.0,
+            width,
+            height};
+}
+
+// A view near the Misiurewicz point i, which shows its spirals at every depth.
+DeepScene NearI(int depth, int32_t width, int32_t height) {
+    return {"near i",
+            0,
+            false,
+            0,
+            0,
+            Near("0", depth + 2, "1234567"),
+            Near("1", depth + 2, "2345678"),
+            "1e" + std::to_string(depth),
+            15.0,
+            3000,
+            4.0,
+            width,
+            height};
+}
+
+size_t Distinct(const std::vector<uint8_t>& pixels) {
+    return std::set<uint8_t>(pixels.begin(), pixels.end()).size();
+}
+
+class DeepPlot : public ::testing::Test {
+  protected:
+    TestPalette palette_;
+};
+
+// While doubles resolve the pixels the image is the double engine's, byte for byte; one step deeper the
+// deep path takes over and agrees with what doubles still nearly resolve.
+TEST_F(DeepPlot, ThePathChangesWhereDoublesStopResolvingThePixels) {
+    // The pixel step 3.6 / M / 96 equals 2^-45 at M = 3.6 * 2^45 / 96, about 1.319e12.
+    const std::vector<uint8_t> shallowDeep = PlotDeep(Seahorse("1.31e12"));
+    EXPECT_EQ(Path().deep, 0);
+    PlotRequest request;
+    request.width = 96, request.height = 72, request.maxIters = 2000, request.angle = 20.0;
+    request.centerReal = -0.74364388703715870475219150611477;
+    request.centerImag = 0.13182590420531197049313205594117;
+    request.magnify = 1.31e12;
+    EXPECT_EQ(PlotWhole(request), shallowDeep);
+
+    const std::vector<uint8_t> deep = PlotDeep(Seahorse("1.33e12"));
+    ASSERT_EQ(Path().deep, 1);
+    ASSERT_GE(Distinct(deep), 10u);
+    request.magnify = 1.33e12;
+    const std::vector<uint8_t> doubles = PlotWhole(request);
+    int agreeing = 0;
+    for (size_t i = 0; i < deep.size(); ++i) agreeing += deep[i] == doubles[i];
+    EXPECT_GE(agreeing * 1000, int(deep.size()) * 999) << agreeing << " of " << deep.size() << " agree";
+}
+
+// Steps through the approximation table change next to no pixel.
+TEST_F(DeepPlot, TheApproximationTableKeepsThePixels) {
+    const DeepScene scene = NearI(100, 128, 96);
+    const std::vector<uint8_t> approximated = PlotDeep(scene);
+    ASSERT_GE(Distinct(approximated), 10u);
+    AllowApproximation(false);
+    const std::vector<uint8_t> stepped = PlotDeep(scene);
+    AllowApproximation(true);
+    int agreeing = 0;
+    for (size_t i = 0; i < stepped.size(); ++i) agreeing += stepped[i] == approximated[i];
+    EXPECT_GE(agreeing * 10000, int(stepped.size()) * 9999) << agreeing << " of " << stepped.size();
+}
+
+int32_t pollsUntilEscape = -1;
+int32_t EscapeAfterCountdown() { return pollsUntilEscape-- == 0 ? 1 : 0; }
+
+// Escape while the reference is worked out keeps nothing; a paused deep image resumed from its row is
+// the image of an uninterrupted plot, the display bitmap included.
+TEST_F(DeepPlot, EscapeAndResumeGiveTheUninterruptedImage) {
+    const DeepScene scene = NearI(300, 64, 48);
+    const std::vector<uint8_t> whole = PlotDeep(scene);
+    ASSERT_GE(Distinct(whole), 10u);
+
+    ASSERT_GE(InitDeep(scene), 0);
+    pollsUntilEscape = 0;
+    SetAbortPoll(EscapeAfterCountdown);
+    EXPECT_EQ(PlotFractal(0), ZENPHRA_ABORTED);
+    SetAbortPoll(nullptr);
+    EXPECT_EQ(Path().referenceIterations, 0);
+
+    for (int32_t row = 0; row < 20; ++row) ASSERT_GE(PlotFractal(row), 0);
+    ASSERT_GE(InitDeep(scene, 0), 0);
+    for (int32_t row = 20; row < scene.height; ++row) ASSERT_GE(PlotFractal(row), 0);
+    const std::span<uint8_t> resumed = IndexBuffer();
+    EXPECT_TRUE(std::equal(resumed.begin(), resumed.end(), whole.begin(), whole.end()));
+}
+
+// A location that is no number, or a magnification of none, is refused with its code, and so is a deep
+// location for an equation without a deep form; the image plotted before stays as it was.
+TEST_F(DeepPlot, LocationsThatCannotBeDrawnAreRefusedAndChangeNothing) {
+    const std::vector<uint8_t> before = PlotDeep(Seahorse("1e30", 32, 24));
+    const ZenphraPlotPath pathBefore = Path();
+    const std::string hugeCentre = "0." + std::string(100000, '7');
+    struct Case {
+        const char *re, *im, *magnify;
+        int32_t equation;
+        int32_t code;
+    } cases[] = {
+        {"", "0.1", "1e30", 0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "abc", "1e30", 0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "0", 0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "-1e30", 0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "1e30x", 0, ZENPHRA_BAD_LOCATION},
+        {hugeCentre.c_str(), "0.1", "1e30", 0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "1e30", 1, ZENPHRA_NO_DEEP_FORM},  // Pokorny
+    };
+    for (const Case& c : cases) {
+        DeepScene scene = Seahorse(c.magnify, 32, 24);
+        scene.centreRe = c.re, scene.centreIm = c.im, scene.equation = c.equation;
+        EXPECT_EQ(InitDeep(scene), c.code) << c.re << ", " << c.im << " at " << c.magnify;
+        const std::span<uint8_t> now = IndexBuffer();
+        EXPECT_TRUE(std::equal(now.begin(), now.end(), before.begin(), before.end()));
+        EXPECT_EQ(Path().referenceIterations, pathBefore.referenceIterations);
+        EXPECT_EQ(Path().deep, 1);
+    }
+    // The equation without a deep form still draws where doubles suffice.
+    DeepScene shallow = Seahorse("1e5", 32, 24);
+    shallow.equation = 1;
+    EXPECT_GE(InitDeep(shallow), 0);
+}
+
+}  // namespace
+}  // namespace zenphra::test
