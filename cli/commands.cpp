@@ -43,9 +43,11 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     ZenphraPlotPath path{};
     if (app::Engine().GetPlotPath(&path) == 1 && path.deep == 1 && !line.quiet) {
         std::fprintf(stderr,
-                     "%s: a deep image (%d bits): \"%s\" keeps only the nearest doubles of its centre and "
-                     "magnification, which draw another picture\n",
-                     kProgramName, path.precisionBits, qPrintable(line.output));
+                     "%s: a deep image (%d bits, a reference orbit of %lld iterations, %lld bytes of orbits "
+                     "and tables): \"%s\" keeps only the nearest doubles of its centre and magnification, "
+                     "which draw another picture\n",
+                     kProgramName, path.precisionBits, static_cast<long long>(path.referenceIterations),
+                     static_cast<long long>(path.bytes), qPrintable(line.output));
     }
     if (row == params.VertRes) return kFinished;
     if (!line.quiet) {

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# How fast deep images come: the benchmark scenes D50, D100 and D300 at 1600 x 1200, "Level Set", the
+# classic set, every pixel iterated to the scene's limit, drawn by zenphra-render on all cores from its
+# start to its saved file. Each scene runs REPEATS times (default 3); the best time counts, as the machine
+# is shared. Also shown: the peak memory of the process and the bytes the orbits and tables take per
+# reference iteration.
+#
+#   bench/deep_zoom.sh [BIN_FOLDER] [SIZE]      (defaults: build/bin, 1600x1200)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+bin=${1:-$root/build/bin}
+size=${2:-1600x1200}
+repeats=${REPEATS:-3}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# name, centre, magnification, iterations, mark in seconds
+scenes=(
+"D50|-0.0494700290631040937516922267273536301187457124882248793181049402326421947726869034279915499747594190000000000000000000,-0.6747875758446753640113920531305976563347707068224034806979997947909941983454845111514208499540310299999999999999999880|6.75e49|263010|24"
+"D100|-1.47981577613247326072298452597877854692240725774045369689878510139864920741002293820250517329282011227363313053159203914640783415609608168660705123082446357179491909705403381200,-0.00063911193261361727152139632255671572957303918943984736047394936471220951961813321928573067036466151147195436388486168819318341208023229522609015461543581599807510715681229605|1e100|35494|5"
+"D300|-0.160671574544376235234299806562325714463713365698322466075294476769843023909577654790769037756572078750948504637062800069784283006963539070396938476002191397367130415091653379715775734728331195648418196184720437315573495294645574770752080340338379190322084091695814872716225514834195509029187461868448533384966001341735332278497598401959,1.0369425716116291171688106641088455988538567298124323080597903890054138172127708543024909014955338074002178250818737097944716605548909996311034876508441714228244078222420638636408073445850546946976971476583353238902945581912155462907695065826318848338789529151847288915828593504988849176913597129353591778847015303039106385284417320876575|1e300|212138|4.4"
+)
+
+printf '%-5s %9s %7s %11s %12s %10s\n' scene best mark "peak MB" "ref iters" "B/iter"
+for scene in "${scenes[@]}"; do
+    IFS='|' read -r name centre magnify iters mark <<<"$scene"
+    best=""
+    for ((i = 0; i < repeats; i++)); do
+        /usr/bin/time -f '%e %M' -o "$work/time" "$bin/zenphra-render" --center "$centre" --magnify "$magnify" \
+            --iters "$iters" --size "$size" -o "$work/$name.png" 2>"$work/note" >/dev/null
+        read -r seconds peak <"$work/time"
+        if [[ -z $best ]] || awk "BEGIN { exit !($seconds < $best) }"; then best=$seconds; bestPeak=$peak; fi
+    done
+    reference=$(sed -n 's/.*reference orbit of \([0-9]*\) iterations, \([0-9]*\) bytes.*/\1 \2/p' "$work/note")
+    read -r length bytes <<<"$reference"
+    printf '%-5s %8ss %6ss %11d %12d %10.1f\n' "$name" "$best" "$mark" $((bestPeak / 1024)) "$length" \
+        "$(awk "BEGIN { print $bytes / $length }")"
+done
