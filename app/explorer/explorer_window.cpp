@@ -37,7 +37,9 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     const double dpiX = screen()->logicalDotsPerInchX();
     largeFonts_ = IsLargeFonts(dpiX);
     positions_ = WindowPositions{store_, largeFonts_};
-    locations_ = StartupLocations(QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    locations_ = StartupLocations(programFolder);
+    if (IsSharedInstallation(programFolder)) SaveInUserFolders(locations_);
     ConnectPanel();
     ConnectOptions();
     ConnectCommands();
