@@ -95,15 +95,6 @@ done
 [ -n "$window" ] || fail "the installed program showed no window"
 xprop -id "$window" -notype 32c _NET_WM_ICON > "$work/icon.txt"
 grep -q '^_NET_WM_ICON = 256, 256,' "$work/icon.txt" || fail "the window has not the program's icon"
-xdotool windowfocus --sync "$window"
-xdotool key alt+x
-for _ in $(seq 50); do
-    if ! kill -0 "$program" 2>/dev/null; then break; fi
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the installed program did not close on Alt+X"
-status=0
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
+close_explorer "$window" "$program"
 [ -f "$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini" ] || fail "the settings were not saved"
 echo "the installed tree is complete"

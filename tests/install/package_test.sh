@@ -125,16 +125,7 @@ for _ in $(seq 50); do
 done
 [ -s "$saved" ] || fail "the save dialog did not start in ~/Pictures/Zenphra: $(cd "$home" && find . -name '*.png')"
 [ "$(identify -format '%wx%h' "$saved")" = 160x120 ] || fail "the saved image is not the first run's 160 x 120"
-xdotool windowfocus --sync "$window"
-xdotool key alt+x
-for _ in $(seq 50); do
-    if ! kill -0 "$program" 2>/dev/null; then break; fi
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the installed explorer did not close on Alt+X"
-status=0
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || fail "the installed explorer ended with status $status"
+close_explorer "$window" "$program"
 [ -f "$home/.config/Quorvex_Talmy Fractals Lite/Zenphra.ini" ] || fail "the settings were not saved in the fresh home"
 
 remove_package
