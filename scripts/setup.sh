@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libhwy-dev
     pngcheck imagemagick locales-all
     xvfb xdotool x11-utils desktop-file-utils
+    slurm-wlm munge parallel iproute2
 )
 
 missing=()
