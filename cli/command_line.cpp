@@ -34,7 +34,7 @@ void AddOptions(QCommandLineParser& parser) {
         "  zenphra-render --from IMAGE.png [image options] --output FILE.png\n"
         "  zenphra-render [--prm FILE.prm --entry NAME | --from IMAGE.png] [image options]\n"
         "                 --frames N [--zoom-to X] [--turn DEGREES] [--center-to RE,IM]\n"
-        "                 [--video FILE.mp4 [--fps RATE]] --output NAME.png\n"
+        "                 [--frame-range A-B | --video FILE.mp4 [--fps RATE]] --output NAME.png\n"
         "  zenphra-render [--prm FILE.prm --entry NAME | --from IMAGE.png] [image options]\n"
         "                 --strip K/N --output NAME.png\n"
         "  zenphra-render --join FILE.png STRIP.png...\n"
