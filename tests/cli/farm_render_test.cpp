@@ -184,6 +184,9 @@ TEST_F(FarmRenderTest, StripsThatDoNotMakeOneImageAreRefusedAndNothingIsWritten)
     ASSERT_TRUE(app::SaveImageFile(stopped, load.Image.Params, 30, palette));
     const QString unstarted = File("unstarted.png");
     ASSERT_TRUE(app::SaveImageFile(unstarted, load.Image.Params, 21, palette));
+    // And as a file that claims rows past the strip's end.
+    const QString beyond = File("beyond.png");
+    ASSERT_TRUE(app::SaveImageFile(beyond, load.Image.Params, 50, palette));
     const QString notAnImage = File("note.png");
     app::WriteBytes(notAnImage, "not an image");
     const QStringList before = Files();
@@ -202,6 +205,7 @@ TEST_F(FarmRenderTest, StripsThatDoNotMakeOneImageAreRefusedAndNothingIsWritten)
         {{strips[0], stopped, strips[2]}, "rows 30 to 41 are in none of the strips"},
         {{strips[0], unstarted, strips[2]},
          "\"" + unstarted + "\" has no finished rows; run its strip again"},
+        {{strips[0], beyond, strips[2]}, "\"" + beyond + "\" is no strip: row 42 is not plotted whole"},
         {{strips[0], notAnImage, strips[2]}, notAnImage},
         {{strips[0], File("missing.png"), strips[2]}, "missing.png\" could not be opened."},
         {{strips[0], out, strips[2]}, "\"" + out + "\" is one of the strips"},
