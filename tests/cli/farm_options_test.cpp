@@ -113,15 +113,6 @@ TEST_F(FarmOptionsTest, TasksThatCannotBeRunAreRefusedWithOneLine) {
         const QString said = Refusal(arguments);
         EXPECT_TRUE(said.startsWith(problem)) << said.toStdString();
     }
-
-    for (const char* range : {"0-3", "20-25", "5-3"}) {
-        const qsizetype before = log.messages().size();
-        EXPECT_FALSE(ReadMovieSettings({{"frame-range", range}, {"frames", "24"}}).has_value()) << range;
-        ASSERT_EQ(log.messages().size(), before + 1);
-        EXPECT_EQ(log.lastText(), QStringLiteral("--frame-range: \"%1\" is not a range A-B of the movie's "
-                                                 "frames 1 to 24")
-                                      .arg(range));
-    }
 }
 
 }  // namespace

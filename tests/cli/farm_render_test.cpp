@@ -167,6 +167,29 @@ TEST_F(FarmRenderTest, StripStoppedWithSigtermContinuesToTheSameBytes) {
     EXPECT_EQ(app::FileBytes(File("poster.png")), app::FileBytes(single));
 }
 
+TEST_F(FarmRenderTest, TasksOutsideTheMovieOrTheImageAreRefusedAndNothingIsWritten) {
+    const QStringList movie =
+        kSeahorse + QStringList{"--size", "96x54", "--frames", "24", "-o", File("zoom.png")};
+    const QStringList image = kSeahorse + QStringList{"--size", "96x64", "-o", File("poster.png")};
+    const QList<std::pair<QStringList, QString>> refused{
+        {movie + QStringList{"--frame-range", "20-25"},
+         "--frame-range: \"20-25\" is not a range A-B of the movie's frames 1 to 24"},
+        {movie + QStringList{"--frame-range", "0-3"}, "--frame-range: \"0-3\" is not a range"},
+        {movie + QStringList{"--frame-range", "9-8"}, "--frame-range: \"9-8\" is not a range"},
+        {image + QStringList{"--strip", "5/4"}, "--strip: \"5/4\" is not a strip K/N with K from 1 to N"},
+        {image + QStringList{"--strip", "0/4"}, "--strip: \"0/4\" is not a strip K/N"},
+        // Every strip has two rows at least: 64 rows make 32 strips at most.
+        {image + QStringList{"--strip", "33/33"},
+         "--strip: \"33/33\" is too many strips: an image of 64 rows is cut into at most 32"},
+    };
+    for (const auto& [arguments, problem] : refused) {
+        const RunResult result = Expect(1, arguments);
+        EXPECT_TRUE(result.err.startsWith("zenphra-render: " + problem.toUtf8())) << result.err.toStdString();
+        EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
+    }
+    EXPECT_EQ(Files(), QStringList());
+}
+
 TEST_F(FarmRenderTest, StripsThatDoNotMakeOneImageAreRefusedAndNothingIsWritten) {
     const QStringList image = kSeahorse + QStringList{"--size", "96x64"};
     const QStringList strips = Strips(image, 3);
