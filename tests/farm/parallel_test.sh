@@ -12,10 +12,12 @@ source "$(dirname "$0")/farm_common.sh"
 command -v parallel > /dev/null || fail "GNU Parallel is not installed (scripts/setup.sh installs it)"
 export ZENPHRA_RENDER=$renderer
 make_references
+# Each farm run gets two minutes, a tenfold margin: a run that hangs fails the test instead of holding it.
+in_time() { timeout --kill-after=10 120 "$@"; }
 
 echo "--- a movie, 6 jobs of 4 frames, 2 at a time"
 mkdir "$work/movie"
-"$farm_scripts/parallel-movie.sh" -S : -j 2 --chunk 4 -- "${movie_options[@]}" -o "$work/movie/zoom.png" ||
+in_time "$farm_scripts/parallel-movie.sh" -S : -j 2 --chunk 4 -- "${movie_options[@]}" -o "$work/movie/zoom.png" ||
     fail "parallel-movie.sh failed"
 expect_same_frames "$work/movie" "$work/single"
 [ "$(tail -n +2 "$work/movie/zoom.frames.joblog" | wc -l)" -eq 6 ] || fail "the movie did not take 6 jobs"
@@ -30,7 +32,7 @@ exec "$renderer" "\$@"
 FLAKY
 chmod +x "$work/flaky-render"
 touch "$work/fail-once"
-poster=("$farm_scripts/parallel-poster.sh" -S : -j 2 --strips 4 -- "${poster_options[@]}" -o "$work/poster/poster.png")
+poster=(in_time "$farm_scripts/parallel-poster.sh" -S : -j 2 --strips 4 -- "${poster_options[@]}" -o "$work/poster/poster.png")
 if ZENPHRA_RENDER="$work/flaky-render" "${poster[@]}"; then fail "a failed job did not fail the poster"; fi
 [ ! -e "$work/poster/poster.png" ] || fail "the poster was joined without all its strips"
 ZENPHRA_RENDER="$work/flaky-render" "${poster[@]}" || fail "the poster run again failed"

@@ -17,6 +17,14 @@ work=$(mktemp -d)
 source "$(dirname "$0")/farm_common.sh"
 source "$(dirname "$0")/slurm_cluster.sh"
 trap 'stop_cluster; rm -rf "$work"' EXIT
+# Everything that waits for the cluster waits no longer than the test has left: it ends, and stops its
+# cluster, well before CTest's limit of 300 seconds would kill it.
+deadline=$((SECONDS + 240))
+in_time() {
+    local left=$((deadline - SECONDS))
+    [ "$left" -gt 0 ] || left=1
+    timeout "$left" "$@"
+}
 for program in munged slurmctld slurmd sbatch; do
     command -v "$program" > /dev/null || fail "$program is not installed (scripts/setup.sh installs it)"
 done
@@ -31,7 +39,10 @@ make_references
 submit() {
     local name=$1
     shift
-    sbatch --quiet --wait --job-name="$name" --output="$work/logs/$name-%a.out" "$@"
+    local status=0
+    in_time sbatch --quiet --wait --job-name="$name" --output="$work/logs/$name-%a.out" "$@" || status=$?
+    [ "$status" -ne 124 ] || echo "the $name job did not end within the test's time" >&2
+    return "$status"
 }
 
 echo "--- a movie: 6 tasks of 4 frames, 2 at a time, then the video ($SECONDS s)"
@@ -45,7 +56,7 @@ cat > "$last"
 FFMPEG
 chmod +x "$work/bin/ffmpeg"
 movie=("${movie_options[@]}" --video "$work/movie/zoom.mp4" -o "$work/movie/zoom.png")
-frames_job=$(sbatch --parsable --array=1-6%2 --output="$work/logs/frames-%a.out" \
+frames_job=$(in_time sbatch --parsable --array=1-6%2 --output="$work/logs/frames-%a.out" \
     "$farm_scripts/movie-frames.sbatch" 4 "${movie[@]}")
 PATH="$work/bin:$PATH" submit video --dependency="afterok:$frames_job" "$farm_scripts/movie-video.sbatch" "${movie[@]}" ||
     fail "the video job failed: $(cat "$work"/logs/video-*.out)"
@@ -54,7 +65,7 @@ cat "$work"/single/zoom-*.png | cmp -s - "$work/movie/zoom.mp4" || fail "the vid
 
 echo "--- a poster: 4 strips, then the join ($SECONDS s)"
 mkdir "$work/poster"
-strips_job=$(sbatch --parsable --array=1-4 --output="$work/logs/strips-%a.out" \
+strips_job=$(in_time sbatch --parsable --array=1-4 --output="$work/logs/strips-%a.out" \
     "$farm_scripts/poster-strips.sbatch" 4 "${poster_options[@]}" -o "$work/poster/poster.png")
 submit join --dependency="afterok:$strips_job" "$farm_scripts/poster-join.sbatch" "$work/poster/poster.png" 4 ||
     fail "the join job failed: $(cat "$work"/logs/join-*.out)"
@@ -71,13 +82,10 @@ submit slow "${slow_array[@]}" &
 waiting=$!
 # The first task reports each tenth of its frames; once its second frame has rows, it is stopped inside it.
 inside='frame 2: [1-9][0-9]*/'
-for _ in $(seq 600); do
-    grep -q "$inside" "$work/logs/slow-1.out" 2> /dev/null && break
-    sleep 0.05
-done
+until grep -q "$inside" "$work/logs/slow-1.out" 2> /dev/null || [ $SECONDS -ge $deadline ]; do sleep 0.05; done
 grep -q "$inside" "$work/logs/slow-1.out" || fail "the first task never got into its second frame"
-job=$(squeue -h -n slow -o %F | head -n 1)
-scancel --signal=TERM "${job}_1"
+job=$(in_time squeue -h -n slow -o %F | head -n 1)
+in_time scancel --signal=TERM "${job}_1"
 if wait "$waiting"; then fail "the stopped task did not fail its array job"; fi
 grep -q "in frame 2 and saved" "$work/logs/slow-1.out" || fail "the task did not save its frame: $(cat "$work/logs/slow-1.out")"
 resumes=$("$renderer" --info "$work/slow/zoom-0002.png" | sed -n 's/^Comment 2 : Resumes at row \([0-9]*\)\r$/\1/p')
