@@ -11,6 +11,7 @@ packages=(
     pngcheck imagemagick locales-all
     xvfb xdotool x11-utils desktop-file-utils
     dpkg-dev file lintian  # the Debian package, made and checked
+    slurm-wlm munge parallel iproute2
 )
 
 missing=()
