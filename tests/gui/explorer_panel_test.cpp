@@ -90,6 +90,10 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QTest::keyClick(field, Qt::Key_End);
         QTest::keyClicks(field, QStringLiteral("x1"));
         QCOMPARE(field->text(), QStringLiteral("-0.500000000000000000001"));
+        // A character of two UTF-16 units (a digit outside the Basic Multilingual Plane) is no digit.
+        QKeyEvent astral(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(U"\U0001D7D9"));
+        QCoreApplication::sendEvent(field, &astral);
+        QCOMPARE(field->text(), QStringLiteral("-0.500000000000000000001"));
     }
 
     void enterClicksTheFocusedButtonAsSpaceDoes() {
