@@ -162,6 +162,12 @@ class ExplorerPlotTest : public ExplorerTestCase {
         QVERIFY(messages.texts().isEmpty());
         QVERIFY(window_->Session().ImagePresent);
 
+        // The zoom box is drawn over the empty picture of the stopped image: its top-left corner inverts
+        // the background.
+        Button("cmdZoom")->click();
+        QCOMPARE(Picture().pixel(100, 75), Pic().BackgroundColor().rgb() ^ 0x00FFFFFFu);
+        Button("cmdZoomCancel")->click();
+
         // An Escape pressed while idle does not stop the next run.
         QTest::keyClick(Button("cmdPlot"), Qt::Key_Escape);
         Option("opt160")->click();
