@@ -86,7 +86,11 @@ void FilteredField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (code == kUntypable) return;
-    if (hasSelectedText()) clear();
+    // Typing replaces the whole field, as an edit of the user's even when the filter then refuses the key.
+    if (hasSelectedText()) {
+        selectAll();
+        del();
+    }
     if (filter_(code, text().trimmed()) == 0) return;
     QLineEdit::keyPressEvent(event);
 }
