@@ -67,14 +67,14 @@ class ExplorerCommandsTest : public ExplorerTestCase {
             if (row == 50) Button("cmdPause")->click();
         });
         QVERIFY(disabledWhilePlotting);
-        QCOMPARE(window_->Session().StartY, 50);
+        QCOMPARE(window_->Session().StartY(), 50);
         Item("mnuBanding")->trigger();
-        QCOMPARE(window_->Session().params.Banding, 0);
-        QCOMPARE(window_->Session().StartY, 0);
+        QCOMPARE(window_->Session().Params().Banding, 0);
+        QCOMPARE(window_->Session().StartY(), 0);
         QCOMPARE(Text("lblBanding"), QStringLiteral("Banding :  OFF"));
         QCOMPARE(Item("mnuBanding")->text(), QStringLiteral("Allow Image &Banding"));
         Item("mnuBanding")->trigger();
-        QCOMPARE(window_->Session().params.Banding, 1);
+        QCOMPARE(window_->Session().Params().Banding, 1);
         QCOMPARE(Item("mnuBanding")->text(), QStringLiteral("Remove Image &Banding"));
     }
 
