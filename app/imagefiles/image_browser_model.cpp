@@ -90,6 +90,7 @@ bool ImageBrowserModel::ChooseDrive(const QString& drive) {
     files_.clear();
     selectedFile_ = -1;
     preview_.reset();
+    previewed_ = -1;
     drive_ = drive;
     const QFileInfo root(drive);
     if (!root.isDir() || !root.isReadable()) {
@@ -109,6 +110,7 @@ void ImageBrowserModel::OpenFolder(const QString& folder) {
     files_ = ListImageFiles(folder_);
     selectedFile_ = -1;
     preview_.reset();
+    previewed_ = -1;
     if (started_) ClickFile(0);
 }
 
@@ -116,7 +118,9 @@ void ImageBrowserModel::ClickFile(int index) {
     if (index < 0 || index >= files_.size()) return;
     selectedFile_ = index;
     selectedImageFile_ = QDir(folder_).filePath(files_[index]);
-    if (memory_.ShowPreview) preview_ = MakePreview(selectedImageFile_);
+    if (!memory_.ShowPreview || previewed_ == index) return;
+    previewed_ = index;
+    preview_ = MakePreview(selectedImageFile_);
 }
 
 std::optional<ImagePreview> ImageBrowserModel::MakePreview(const QString& path) {
