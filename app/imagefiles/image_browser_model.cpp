@@ -28,12 +28,6 @@ QString DriveOf(const QString& folder, const QStringList& drives) {
     return drive;
 }
 
-// The folder itself if it can be listed, else the nearest folder above it that can.
-QString ExistingFolder(QString folder) {
-    while (!QFileInfo(folder).isDir() && !QDir(folder).isRoot()) folder = CleanFolder(folder + "/..");
-    return folder;
-}
-
 QList<FolderEntry> FolderList(const QString& drive, const QString& folder) {
     QStringList chain;
     for (QString path = folder; path != drive && !QDir(path).isRoot(); path = CleanFolder(path + "/.."))
@@ -68,7 +62,7 @@ ImageBrowserModel::ImageBrowserModel(FileLocations& locations, ImageFileMemory& 
     : locations_(locations), memory_(memory), drives_(ImageDrives()), selectedImageFile_(kCancelled) {
     Engine().SetThumbnailColorPointers(thumbnailPalette_.PalRed.data(), thumbnailPalette_.PalGrn.data(),
                                        thumbnailPalette_.PalBlu.data());
-    const QString folder = ExistingFolder(CleanFolder(locations_.ImageLoadFolder));
+    const QString folder = NearestExistingFolder(locations_.ImageLoadFolder);
     drive_ = DriveOf(folder, drives_);
     OpenFolder(folder);
 }
