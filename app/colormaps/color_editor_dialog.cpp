@@ -90,7 +90,7 @@ ColorEditorDialog::ColorEditorDialog(const ColorEditorContext& context, QWidget*
     Connect();
     ShowState();
     setFixedSize(sizeHint());
-    move(EditorPosition(placement_));
+    PlaceWhollyOnScreen(this, EditorPosition(placement_));
     KeepWindowPosition(this, WindowPositions{CRegSettings(), placement_.largeFonts}, RestoreWhen::kFirstShow);
 }
 

@@ -1,6 +1,8 @@
 // The colormap editor window over a plotted picture: what each editor shows, the mouse on the boxes,
 // the scrollbars and the triangles, the buttons, and the picture following every accepted change.
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyleOptionSlider>
@@ -22,16 +24,27 @@ class ColorEditorWindowTest : public QObject {
     Q_OBJECT
 
   private:
+    // Opens the editor beside a new host, which stands left of the screen's middle so that the editor
+    // fits beside it.
     void Open(int32_t ranges, bool usingHLS = false, bool largeFonts = false) {
-        dialog_.reset();
-        host_ = std::make_unique<EditorHost>(ranges, QSize(256, 192));
-        host_->usingHLS = usingHLS;
-        host_->show();
+        NewHost(ranges, QPoint(-200, 0), usingHLS);
         ColorEditorContext context = host_->Context();
         context.placement.largeFonts = largeFonts;
         dialog_ = std::make_unique<ColorEditorDialog>(context, host_.get());
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    }
+
+    // A host whose frame stands at `place`. The old host goes first: it takes the palette back from the
+    // library when it ends.
+    void NewHost(int32_t ranges, QPoint place, bool usingHLS = false) {
+        dialog_.reset();
+        host_.reset();
+        host_ = std::make_unique<EditorHost>(ranges, QSize(256, 192));
+        host_->usingHLS = usingHLS;
+        host_->move(place);
+        host_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
     }
 
     template <typename Control>
@@ -262,6 +275,25 @@ class ColorEditorWindowTest : public QObject {
             QCOMPARE(host_->colors.MaxIterColor, 0x00FF00);
             QCOMPARE(Entry(kMaxIterEntry), 0x00FF00);
             QVERIFY(PictureIsUpToDate());
+        }
+    }
+
+    // Beside a main window that reaches past the right edge of the screen, the editor (wider than the
+    // part of the main window it covers) is moved left until all of it, its OK and Cancel buttons too,
+    // is on the screen; just right of the picture on a large-fonts screen likewise.
+    void theEditorOpensWhollyOnTheScreen() {
+        for (const bool largeFonts : {false, true}) {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            NewHost(4, QPoint(screen.center().x(), screen.top() + 40));
+            ColorEditorContext context = host_->Context();
+            context.placement.largeFonts = largeFonts;
+            dialog_ = std::make_unique<ColorEditorDialog>(context, host_.get());
+            dialog_->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+            QVERIFY2(screen.contains(dialog_->frameGeometry()),
+                     qPrintable(QStringLiteral("largeFonts %1").arg(largeFonts)));
+            QCOMPARE(dialog_->frameGeometry().right(), screen.right());
+            QCOMPARE(dialog_->pos().y(), EditorPosition(context.placement).y());
         }
     }
 
