@@ -245,6 +245,6 @@ void ColorEditorDialog::Cancel() {
     done(Rejected);
 }
 
-void ColorEditorDialog::reject() { Ok(); }
+void ColorEditorDialog::reject() { Cancel(); }
 
 }  // namespace zenphra::app

@@ -249,33 +249,37 @@ class ColorEditorWindowTest : public QObject {
         SetFileDialogPresenter(previous);
     }
 
-    void cancelPutsThePictureBackAndEveryOtherWayOutKeepsIt() {
-        Open(8);
-        const PaletteArrays start = host_->palette;
-        const QImage picture = Picture();
-        ClickBox(kMaxIterEntry);
-        Bar("hsbGrn")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QTest::mouseClick(Get<QPushButton>("cmdLeft"), Qt::LeftButton);
-        QVERIFY(Picture() != picture);
-        QTest::mouseClick(Get<QPushButton>("cmdCancel"), Qt::LeftButton);
-        QVERIFY(!dialog_->isVisible());
-        QCOMPARE(host_->palette, start);
-        QCOMPARE(host_->colors.MaxIterColor, 0);
-        QCOMPARE(Picture(), picture);
-
-        for (const auto& close :
-             {std::function<void()>([this] { dialog_->close(); }),
+    // Cancel, Escape and the window's close button all mean "no": the palette and the picture go back to
+    // what they were when the editor opened. Only OK keeps the edits.
+    void everyWayOutButOkPutsThePictureBack() {
+        for (const auto& leave :
+             {std::function<void()>(
+                  [this] { QTest::mouseClick(Get<QPushButton>("cmdCancel"), Qt::LeftButton); }),
               std::function<void()>([this] { QTest::keyClick(dialog_.get(), Qt::Key_Escape); }),
-              std::function<void()>([this] { Get<QPushButton>("cmdOK")->click(); })}) {
+              std::function<void()>([this] { dialog_->close(); })}) {
             Open(8);
+            const PaletteArrays start = host_->palette;
+            const QImage picture = Picture();
             ClickBox(kMaxIterEntry);
             Bar("hsbGrn")->triggerAction(QAbstractSlider::SliderToMaximum);
-            close();
+            QTest::mouseClick(Get<QPushButton>("cmdLeft"), Qt::LeftButton);
+            QVERIFY(Picture() != picture);
+            leave();
             QVERIFY(!dialog_->isVisible());
-            QCOMPARE(host_->colors.MaxIterColor, 0x00FF00);
-            QCOMPARE(Entry(kMaxIterEntry), 0x00FF00);
-            QVERIFY(PictureIsUpToDate());
+            QCOMPARE(host_->palette, start);
+            QCOMPARE(host_->colors.MaxIterColor, 0);
+            QCOMPARE(Picture(), picture);
         }
+
+        Open(8);
+        ClickBox(kMaxIterEntry);
+        Bar("hsbGrn")->triggerAction(QAbstractSlider::SliderToMaximum);
+        Get<QPushButton>("cmdOK")->click();
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+        QCOMPARE(host_->colors.MaxIterColor, 0x00FF00);
+        QCOMPARE(Entry(kMaxIterEntry), 0x00FF00);
+        QVERIFY(PictureIsUpToDate());
     }
 
     // Beside a main window that reaches past the right edge of the screen, the editor (wider than the
