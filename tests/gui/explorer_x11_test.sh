@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program in a real X session on a virtual X server of its own: Escape stops a row that would take many
 # seconds, after which the window closes; a close asked for while plotting is refused with a message
-# box; a missing library or a library without the exports ends the program with its message; and a
-# screenshot of the window after plotting the default image is left for a person to look at.
+# box; a missing library or a library without the exports ends the program with its message; the image
+# browser closed with Escape leaves the picture as it was; and a screenshot of the window after plotting
+# the default image is left for a person to look at.
 #   explorer_x11_test.sh PROGRAM_FOLDER SCREENSHOT_FOLDER
 set -euo pipefail
 
@@ -81,6 +82,32 @@ for folder in alone wrong; do
     wait_for_exit "$pid" 5 || fail "the program did not end after its message ($folder)"
     [ "$status" -ne 0 ] || fail "the program ended with success without a library ($folder)"
 done
+
+echo "--- Escape in the image browser loads nothing"
+use_fresh_settings browser
+start_program "$program_folder/Zenphra"
+window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
+xdotool windowfocus --sync "$window"
+xdotool key alt+p
+sleep 2
+import -window "$window" "$work/before-browser.png"
+xdotool key alt+l
+browser=$(wait_for_window 'Load Quorvex-Talmy Fractals Lite Image File') || fail "the image browser did not appear"
+sleep 1  # the first image of the folder is selected and previewed
+xdotool windowfocus --sync "$browser"
+xdotool key Escape
+sleep 1
+if xdotool search --onlyvisible --name 'Load Quorvex-Talmy Fractals Lite Image File' > /dev/null 2>&1; then
+    fail "Escape did not close the image browser"
+fi
+import -window "$window" "$work/after-browser.png"
+[ "$(xdotool getwindowname "$window")" = "  Quorvex-Talmy Fractals Lite" ] || fail "Escape loaded an image: $(xdotool getwindowname "$window")"
+# The picture's side of the window (the focus may come back to another button).
+changed=$(compare -metric AE "$work/before-browser.png[540x440+0+0]" "$work/after-browser.png[540x440+0+0]" null: 2>&1) || true
+[ "$changed" = 0 ] || fail "the picture changed behind the browser closed with Escape ($changed pixels)"
+xdotool windowfocus --sync "$window"
+xdotool key alt+x
+wait_for_exit "$pid" 5 || fail "the window did not close after the browser"
 
 echo "--- screenshot of the default image"
 use_fresh_settings screenshot
