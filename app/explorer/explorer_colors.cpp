@@ -20,6 +20,7 @@ void ExplorerWindow::ModifyColors() {
     const ColorEditorContext context{
         session_.palette,      session_.colors, session_.params.NumRanges,   session_.UsingHLS, locations_,
         session_.ImagePresent, placement,       [this] { ShowRecoloured(); }};
+    const FocusKeeper focus(this);
     session_.flags.EditorOpen = true;
     ApplyControlStates();
     ColorEditorDialog editor(context, this);

@@ -13,6 +13,7 @@
 #include "app/explorer/plot_runner.h"
 #include "app/imagefiles/image_browser_model.h"
 #include "app/params/param_entry_reader.h"
+#include "app/shell/focus_keeper.h"
 #include "app/shell/form_position.h"
 #include "app/shell/reg_settings.h"
 #include "app/shell/tutorial_box.h"
@@ -184,10 +185,11 @@ class ExplorerWindow : public QWidget {
     bool largeFonts_ = false;
 };
 
-// The window is busy while a file command runs, and idle again however the command ends.
+// The window is busy while a file command runs, and idle again however the command ends, with the focus
+// back where the user left it.
 class ExplorerWindow::FileCommand {
   public:
-    explicit FileCommand(ExplorerWindow& window) : window_(window) {
+    explicit FileCommand(ExplorerWindow& window) : focus_(&window), window_(window) {
         window_.session_.flags.FileBusy = true;
         window_.ApplyControlStates();
     }
@@ -199,6 +201,7 @@ class ExplorerWindow::FileCommand {
     FileCommand& operator=(const FileCommand&) = delete;
 
   private:
+    FocusKeeper focus_;  // ends after the destructor has made the window idle
     ExplorerWindow& window_;
 };
 

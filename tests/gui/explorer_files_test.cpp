@@ -148,7 +148,8 @@ class ExplorerFilesTest : public ExplorerTestCase {
         QVERIFY(Button("cmdPlot")->isEnabled());
     }
 
-    // The browser closed any way but Load leaves the picture, the panel and the caption as they were.
+    // The browser closed any way but Load leaves the picture, the panel and the caption as they were, and
+    // the focus on the button (not on "Exit Program", the one control the busy window left enabled).
     void closingTheBrowserLoadsNothing() {
         RestartWith({{"EqnType", "1"}, {"HorRes", "320"}, {"VertRes", "240"}});
         PlotRows();
@@ -162,6 +163,7 @@ class ExplorerFilesTest : public ExplorerTestCase {
         for (const auto& leave : {std::function<void(QDialog&)>(
                                       [](QDialog& browser) { QTest::keyClick(&browser, Qt::Key_Escape); }),
                                   std::function<void(QDialog&)>([](QDialog& browser) { browser.close(); })}) {
+            Button("cmdLoadImage")->setFocus();
             WithDialog([this] { Button("cmdLoadImage")->click(); },
                        [&](QDialog& browser) {
                            QTRY_VERIFY(Find<QPushButton>(browser, "cmdCancel")->isEnabled());
@@ -172,6 +174,7 @@ class ExplorerFilesTest : public ExplorerTestCase {
             QCOMPARE(window_->Session().params, params);
             QCOMPARE(window_->windowTitle(), caption);
             QVERIFY(Button("cmdPlot")->isEnabled());
+            QCOMPARE(window_->focusWidget(), Button("cmdLoadImage"));
         }
     }
 
