@@ -20,6 +20,7 @@
 #include "app/explorer/plot_runner.h"
 #include "app/imagefiles/image_browser_model.h"
 #include "app/params/param_entry_reader.h"
+#include "app/shell/focus_keeper.h"
 #include "app/shell/form_position.h"
 #include "app/shell/reg_settings.h"
 #include "app/shell/tutorial_box.h"
@@ -224,7 +225,7 @@ class ExplorerWindow::CommandGuard {
 class ExplorerWindow::Held {
   public:
     using Change = void (ExplorerSession::*)();
-    Held(ExplorerWindow& window, Change start, Change end) : window_(window), end_(end) {
+    Held(ExplorerWindow& window, Change start, Change end) : focus_(&window), window_(window), end_(end) {
         (window_.session_.*start)();
         window_.ApplyControlStates();
     }
@@ -236,6 +237,7 @@ class ExplorerWindow::Held {
     Held& operator=(const Held&) = delete;
 
   private:
+    FocusKeeper focus_;  // ends after the destructor has made the window idle, with the focus back
     ExplorerWindow& window_;
     Change end_;
 };

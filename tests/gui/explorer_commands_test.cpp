@@ -45,6 +45,13 @@ class ExplorerCommandsTest : public ExplorerTestCase {
         QCOMPARE(Picture(), plotted);
         QVERIFY(Button("cmdPlot")->isEnabled() && Button("cmdTutorial")->isEnabled());
 
+        // The focus comes back to the button, not to "Exit Program", the one control the busy window left
+        // enabled: the next Enter would have ended the program.
+        Button("cmdModColors")->setFocus();
+        WithDialog([this] { Button("cmdModColors")->click(); },
+                   [&](QDialog& editor) { QTest::keyClick(&editor, Qt::Key_Escape); });
+        QCOMPARE(window_->focusWidget(), Button("cmdModColors"));
+
         WithDialog([this] { Button("cmdModColors")->click(); },
                    [&](QDialog& editor) {
                        Find<QScrollBar>(editor, "hsbRed")->setValue(255);

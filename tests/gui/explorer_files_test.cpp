@@ -148,6 +148,36 @@ class ExplorerFilesTest : public ExplorerTestCase {
         QVERIFY(Button("cmdPlot")->isEnabled());
     }
 
+    // The browser closed any way but Load leaves the picture, the panel and the caption as they were, and
+    // the focus on the button (not on "Exit Program", the one control the busy window left enabled).
+    void closingTheBrowserLoadsNothing() {
+        RestartWith({{"EqnType", "1"}, {"HorRes", "320"}, {"VertRes", "240"}});
+        PlotRows();
+        SaveAs(In("pokorny.png"));
+        RestartWith({{"EqnType", "0"}, {"HorRes", "640"}, {"VertRes", "480"}, {"MaxIters", "40"}});
+        PlotRows();
+        const QImage picture = Picture();
+        const FractalParams params = window_->Session().params;
+        const QString caption = window_->windowTitle();
+        window_->Locations().ImageLoadFolder = folder_.path();
+        for (const auto& leave : {std::function<void(QDialog&)>(
+                                      [](QDialog& browser) { QTest::keyClick(&browser, Qt::Key_Escape); }),
+                                  std::function<void(QDialog&)>([](QDialog& browser) { browser.close(); })}) {
+            Button("cmdLoadImage")->setFocus();
+            WithDialog([this] { Button("cmdLoadImage")->click(); },
+                       [&](QDialog& browser) {
+                           QTRY_VERIFY(Find<QPushButton>(browser, "cmdCancel")->isEnabled());
+                           QVERIFY(Find<QPushButton>(browser, "cmdLoad")->isEnabled());  // a file is selected
+                           leave(browser);
+                       });
+            QCOMPARE(Picture(), picture);
+            QCOMPARE(window_->Session().params, params);
+            QCOMPARE(window_->windowTitle(), caption);
+            QVERIFY(Button("cmdPlot")->isEnabled());
+            QCOMPARE(window_->focusWidget(), Button("cmdLoadImage"));
+        }
+    }
+
     void aGermanLocaleStillWritesPoints() {
         const char* previous = std::setlocale(LC_ALL, nullptr);
         const std::string restore = previous != nullptr ? previous : "C";

@@ -183,16 +183,24 @@ class ParamEntriesTest : public ExplorerTestCase {
         QVERIFY(!window_->Session().DialogCancelled());
         QCOMPARE(EntryNames(), QStringList{"Seahorse"});
 
-        // The next Save lists the entry; a double click copies its name, which letter case makes new.
+        // The next Save lists the entry; a double click copies its name, and so does Enter on the list,
+        // which does nothing more. Letter case makes the name new.
         QString copied;
+        QString copiedByEnter;
         WorkDialog("cmdSaveParam", [&](QDialog& dialog) {
             listed = Entries(dialog)->count();
+            Box(dialog, "txtEntry")->clear();
+            Entries(dialog)->setCurrentRow(0);
+            QTest::keyClick(Entries(dialog), Qt::Key_Return);
+            copiedByEnter = dialog.isVisible() ? Box(dialog, "txtEntry")->text() : QString();
+            Box(dialog, "txtEntry")->clear();
             DoubleClick(Entries(dialog), 0);
             copied = Box(dialog, "txtEntry")->text();
             Box(dialog, "txtEntry")->setText(QStringLiteral("seahorse"));
             Click(dialog, "cmdOK");
         });
         QCOMPARE(listed, 1);
+        QCOMPARE(copiedByEnter, QStringLiteral("Seahorse"));
         QCOMPARE(copied, QStringLiteral("Seahorse"));
         QCOMPARE(EntryNames(), QStringList({"Seahorse", "seahorse"}));
         QCOMPARE(log.messages().size(), 1);
