@@ -157,7 +157,7 @@ class ExplorerFilesTest : public ExplorerTestCase {
         RestartWith({{"EqnType", "0"}, {"HorRes", "640"}, {"VertRes", "480"}, {"MaxIters", "40"}});
         PlotRows();
         const QImage picture = Picture();
-        const FractalParams params = window_->Session().params;
+        const FractalParams params = window_->Session().Params();
         const QString caption = window_->windowTitle();
         window_->Locations().ImageLoadFolder = folder_.path();
         for (const auto& leave : {std::function<void(QDialog&)>(
@@ -171,7 +171,7 @@ class ExplorerFilesTest : public ExplorerTestCase {
                            leave(browser);
                        });
             QCOMPARE(Picture(), picture);
-            QCOMPARE(window_->Session().params, params);
+            QCOMPARE(window_->Session().Params(), params);
             QCOMPARE(window_->windowTitle(), caption);
             QVERIFY(Button("cmdPlot")->isEnabled());
             QCOMPARE(window_->focusWidget(), Button("cmdLoadImage"));
