@@ -59,7 +59,7 @@ double WindowPlot() {
     }
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     // The run reports its end just after its last frame; the window closes only once it is idle.
-    if (!QTest::qWaitFor([&] { return !window.Session().RunActive; }, 60000)) qFatal("the run did not end");
+    if (!QTest::qWaitFor([&] { return !window.Session().RunGoing(); }, 60000)) qFatal("the run did not end");
     window.close();
     return elapsed;
 }

@@ -19,6 +19,8 @@ const QString kFrom = QStringLiteral("from");
 const QString kResume = QStringLiteral("resume");
 const QString kInfo = QStringLiteral("info");
 const QString kList = QStringLiteral("list");
+const QString kStrip = QStringLiteral("strip");
+const QString kJoin = QStringLiteral("join");
 const QString kQuiet = QStringLiteral("quiet");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
@@ -32,7 +34,10 @@ void AddOptions(QCommandLineParser& parser) {
         "  zenphra-render --from IMAGE.png [image options] --output FILE.png\n"
         "  zenphra-render [--prm FILE.prm --entry NAME | --from IMAGE.png] [image options]\n"
         "                 --frames N [--zoom-to X] [--turn DEGREES] [--center-to RE,IM]\n"
-        "                 [--video FILE.mp4 [--fps RATE]] --output NAME.png\n"
+        "                 [--frame-range A-B | --video FILE.mp4 [--fps RATE]] --output NAME.png\n"
+        "  zenphra-render [--prm FILE.prm --entry NAME | --from IMAGE.png] [image options]\n"
+        "                 --strip K/N --output NAME.png\n"
+        "  zenphra-render --join FILE.png STRIP.png...\n"
         "  zenphra-render --resume IMAGE.png [--output FILE.png]\n"
         "  zenphra-render --info IMAGE.png >> FILE.prm\n"
         "  zenphra-render --list FILE.prm"));
@@ -54,6 +59,16 @@ void AddOptions(QCommandLineParser& parser) {
         {kInfo, QStringLiteral("Print the parameters of a saved image as a parameter-file entry."),
          QStringLiteral("image")},
         {kList, QStringLiteral("Print the entry names of a parameter file."), QStringLiteral("file")},
+        {kStrip,
+         QStringLiteral("Plot only the K-th of N row strips of the image, as one task of a render farm does, "
+                        "into NAME-strip-K-of-N.png for --output NAME.png: an image file of the whole image "
+                        "with the strip's rows plotted. The same command continues a stopped strip."),
+         QStringLiteral("K/N")},
+        {kJoin,
+         QStringLiteral("Join the strip files given after the options into one image file, the very file a "
+                        "single render of the image writes. The strips must be of one image and cover "
+                        "every row once."),
+         QStringLiteral("file")},
         {{QStringLiteral("q"), kQuiet}, QStringLiteral("Show no progress while plotting.")},
         {{QStringLiteral("h"), kHelp}, QStringLiteral("Show this help.")},
         {kVersion, QStringLiteral("Show the version.")},
@@ -105,6 +120,31 @@ QString ProblemWith(const CommandLine& line, bool outputGiven) {
     return {};
 }
 
+// The option that asks for a command that starts from a file.
+QString CommandOption(Command command) {
+    return command == Command::kResume ? kResume : command == Command::kInfo ? kInfo : kList;
+}
+
+// --join OUT.png STRIP...: the strips and --quiet, nothing else.
+std::optional<CommandLine> ParseJoin(const QCommandLineParser& parser) {
+    const QStringList others{kOutput, kPrm, kEntry, kFrom, kResume, kInfo, kList, kStrip};
+    const bool alone =
+        std::ranges::none_of(others, [&parser](const QString& name) { return parser.isSet(name); }) &&
+        SettingsInOrder(parser).empty() && MovieSettings(parser).empty();
+    if (!alone) return Refuse(QStringLiteral("--join takes only the strip files and --quiet"));
+    CommandLine line;
+    line.command = Command::kJoin;
+    line.output = parser.value(kJoin);
+    line.strips = parser.positionalArguments();
+    line.quiet = parser.isSet(kQuiet);
+    if (!line.output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        return Refuse(QStringLiteral("--join: \"%1\" does not end in .png").arg(line.output));
+    }
+    if (line.strips.isEmpty())
+        return Refuse(QStringLiteral("--join FILE.png needs the strip files after it"));
+    return line;
+}
+
 // The text after its heading, broken between its items (words, or the entries of a list) to fit the
 // help's width.
 QString Wrapped(const QString& heading, const QString& text, const QString& separator = QStringLiteral(" ")) {
@@ -128,15 +168,16 @@ std::optional<CommandLine> ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     AddOptions(parser);
     if (!parser.parse(arguments)) return Refuse(parser.errorText());
-    if (!parser.positionalArguments().isEmpty()) {
-        return Refuse(
-            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
-    }
 
     CommandLine line;
     if (parser.isSet(kHelp) || parser.isSet(kVersion)) {
         line.command = parser.isSet(kHelp) ? Command::kHelp : Command::kVersion;
         return line;
+    }
+    if (parser.isSet(kJoin)) return ParseJoin(parser);
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refuse(
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
     }
     const QStringList inputs{kPrm, kFrom, kResume, kInfo, kList};
     const auto inputCount =
@@ -164,12 +205,26 @@ std::optional<CommandLine> ParseCommandLine(const QStringList& arguments) {
     const QString problem = ProblemWith(line, parser.isSet(kOutput));
     if (!problem.isEmpty()) return Refuse(problem);
     line.movie = MovieSettings(parser);
+    if (parser.isSet(kStrip)) {
+        if (line.command != Command::kRender) {
+            return Refuse(QStringLiteral("--strip does not go with --%1").arg(CommandOption(line.command)));
+        }
+        if (!line.movie.empty()) {
+            return Refuse(QStringLiteral("--%1 does not go with --strip").arg(line.movie.front().name));
+        }
+        const std::optional<StripChoice> strip = ParseStripChoice(parser.value(kStrip));
+        if (!strip) {
+            return Refuse(QStringLiteral("--strip: \"%1\" is not a strip K/N with K from 1 to N, such as 2/8")
+                              .arg(parser.value(kStrip)));
+        }
+        line.command = Command::kStrip;
+        line.strip = *strip;
+        return line;
+    }
     if (!line.movie.empty()) {
         if (line.command != Command::kRender) {
-            const QString command = line.command == Command::kResume ? kResume
-                                    : line.command == Command::kInfo ? kInfo
-                                                                     : kList;
-            return Refuse(QStringLiteral("--%1 does not go with --%2").arg(line.movie.front().name, command));
+            return Refuse(QStringLiteral("--%1 does not go with --%2")
+                              .arg(line.movie.front().name, CommandOption(line.command)));
         }
         const QString movieProblem = MovieOptionsProblem(parser);
         if (!movieProblem.isEmpty()) return Refuse(movieProblem);
@@ -192,9 +247,9 @@ QString HelpText() {
            QStringLiteral("\n") + Wrapped(QStringLiteral("Movies:"), MovieHelp()) + QStringLiteral("\n") +
            Wrapped(QStringLiteral("Exit status:"),
                    QStringLiteral(
-                       "0 finished, 1 bad arguments or an input that cannot be read, 2 a file could not "
-                       "be written, 130 stopped with Ctrl-C and saved (continue it with --resume, a movie "
-                       "with the same command)."));
+                       "0 finished, 1 bad arguments or an input that cannot be read (running it again "
+                       "will not help), 2 a file could not be written, 130 stopped with Ctrl-C or SIGTERM "
+                       "and saved (continue it with --resume, a movie or a strip with the same command)."));
 }
 
 }  // namespace zenphra::cli

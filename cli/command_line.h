@@ -9,12 +9,15 @@
 
 #include "cli/field_options.h"
 #include "cli/movie_options.h"
+#include "cli/strip_choice.h"
 
 namespace zenphra::cli {
 
 enum class Command {
     kRender,  // plot a new image and save it
     kMovie,   // plot the frames of a zoom movie and save them
+    kStrip,   // plot one row strip of an image and save it in a file of its own
+    kJoin,    // join the strips of an image into one image file
     kResume,  // plot the rest of a half-finished image and save it
     kInfo,    // print a saved image's parameters as a parameter-file entry
     kList,    // print the entry names of a parameter file
@@ -33,6 +36,8 @@ struct CommandLine {
     std::vector<FieldSetting> settings;
     std::vector<FieldSetting> movie;  // the movie options, read once the library is bound
     QString output;                   // for --resume the image itself unless --output names another file
+    StripChoice strip;                // --strip
+    QStringList strips;               // the strip files of --join
     bool quiet = false;
 };
 

@@ -23,6 +23,10 @@ app::MessageAnswer PrintOneLine(const app::Message& message) {
 
 void PrintMessagesOnStandardError() { app::SetMessagePresenter(PrintOneLine); }
 
+void PrintNote(bool quiet, const QString& text) {
+    if (!quiet) std::fprintf(stderr, "%s: %s\n", kProgramName, qPrintable(text));
+}
+
 bool BindLibraryBesideProgram() {
     const QString path = app::EngineLibraryPath();
     if (!QFileInfo::exists(path)) {

@@ -24,6 +24,7 @@ void StopPlotOnInterrupt() {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
     action.sa_flags = SA_RESETHAND;  // the second Ctrl-C meets the default action, which ends the program
     sigaction(SIGINT, &action, nullptr);
     app::Engine().SetAbortPoll(PollInterrupt);

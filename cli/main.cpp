@@ -7,6 +7,8 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/join.h"
+#include "cli/strips.h"
 #include "cli/zoom_movie.h"
 
 using namespace zenphra::cli;
@@ -27,6 +29,10 @@ ExitStatus Run(const CommandLine& line) {
             return PrintEntryNames(line);
         case Command::kMovie:
             return RenderMovie(line, palette);
+        case Command::kStrip:
+            return RenderStrip(line, palette);
+        case Command::kJoin:
+            return JoinStrips(line, palette);
         default:
             return RenderImage(line, palette);
     }

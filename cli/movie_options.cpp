@@ -10,6 +10,7 @@ namespace zenphra::cli {
 namespace {
 
 const QString kFrames = QStringLiteral("frames");
+const QString kFrameRange = QStringLiteral("frame-range");
 const QString kZoomTo = QStringLiteral("zoom-to");
 const QString kTurn = QStringLiteral("turn");
 const QString kCenterTo = QStringLiteral("center-to");
@@ -57,6 +58,12 @@ QList<QCommandLineOption> MovieOptions() {
              "options below lead to; a single frame is that last view.")
              .arg(kMostFrames),
          QStringLiteral("n")},
+        {kFrameRange,
+         QStringLiteral(
+             "Plot only frames A to B of the movie (counted from 1, both included), as one task of "
+             "a render farm does; every task is given the same --frames and options. Encodes no "
+             "video: the movie command without it does, once every frame is done."),
+         QStringLiteral("A-B")},
         {kZoomTo,
          QStringLiteral("The last frame's magnification; it grows (or shrinks) by the same factor from frame "
                         "to frame. (default: the start view's)"),
@@ -91,6 +98,11 @@ QString MovieOptionsProblem(const QCommandLineParser& parser) {
     if (settings.empty()) return {};
     if (!parser.isSet(kFrames)) return QStringLiteral("--%1 needs --frames N").arg(settings.front().name);
     if (parser.isSet(kFps) && !parser.isSet(kVideo)) return QStringLiteral("--fps needs --video FILE.mp4");
+    if (parser.isSet(kFrameRange) && parser.isSet(kVideo)) {
+        return QStringLiteral(
+            "--video does not go with --frame-range: a task plots its frames only, and the movie command "
+            "without --frame-range encodes the video once every frame is done");
+    }
     if (parser.isSet(kVideo) && VideoFormat(parser.value(kVideo)).isEmpty()) {
         return QStringLiteral("--video: \"%1\" does not end in .mp4 or .webm").arg(parser.value(kVideo));
     }
@@ -102,6 +114,16 @@ std::optional<MovieRequest> ReadMovieSettings(const std::vector<FieldSetting>& s
     for (const FieldSetting& setting : settings) {
         if (!ReadSetting(setting, movie)) return std::nullopt;
     }
+    // The range is read once the number of frames is known, whatever the order of the options.
+    for (const FieldSetting& setting : settings) {
+        if (setting.name != kFrameRange) continue;
+        movie.range = ParseFrameRange(setting.value, movie.frames);
+        if (!movie.range) {
+            RefuseSetting(setting,
+                          QStringLiteral("a range A-B of the movie's frames 1 to %1").arg(movie.frames));
+            return std::nullopt;
+        }
+    }
     return movie;
 }
 
@@ -110,7 +132,9 @@ QString MovieHelp() {
         "--frames renders the frames one after the other in this one process. Ctrl-C saves the frame in "
         "progress half-finished (exit status 130); the same command run again keeps the finished frames, "
         "continues the half-finished one, goes on with the rest and then makes the video. A frame file "
-        "left by other options is plotted anew.");
+        "left by other options is plotted anew. On a render farm each task plots a --frame-range of the "
+        "same movie, and the movie command run once more at the end finds every frame done and makes the "
+        "video.");
 }
 
 }  // namespace zenphra::cli

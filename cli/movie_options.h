@@ -1,5 +1,5 @@
-// The options that make a zoom movie instead of one image (--frames, --zoom-to, --turn, --center-to,
-// --video, --fps): their names and help, and what they ask for.
+// The options that make a zoom movie instead of one image (--frames, --frame-range, --zoom-to, --turn,
+// --center-to, --video, --fps): their names and help, and what they ask for.
 #pragma once
 
 #include <QCommandLineOption>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/field_options.h"
+#include "cli/frame_range.h"
 
 namespace zenphra::cli {
 
@@ -20,8 +21,9 @@ inline constexpr int32_t kMostFrames = 99999;
 
 struct MovieRequest {
     int32_t frames = 1;
-    std::optional<double> zoomTo;  // the last frame's magnification; without it the start view's
-    double turnDeg = 0.0;          // the rotation over the whole movie, counter-clockwise
+    std::optional<FrameRange> range;  // the frames this run plots; without it all of them
+    std::optional<double> zoomTo;     // the last frame's magnification; without it the start view's
+    double turnDeg = 0.0;             // the rotation over the whole movie, counter-clockwise
     std::optional<std::pair<double, double>> centerTo;  // the last frame's centre
     QString video;                                      // the video file to encode, or empty for frames only
     double fps = 30.0;
@@ -34,7 +36,8 @@ QList<QCommandLineOption> MovieOptions();
 std::vector<FieldSetting> MovieSettings(const QCommandLineParser& parser);
 
 // What keeps the movie options from making a movie, or empty: --frames makes the movie and the others
-// need it, --fps needs --video, and a video is an .mp4 or .webm file.
+// need it, --fps needs --video, a video is an .mp4 or .webm file, and a run of some frames only encodes
+// no video.
 QString MovieOptionsProblem(const QCommandLineParser& parser);
 
 // Reads the values (with the library's number reader, which must be bound). Shows one message about the

@@ -12,17 +12,21 @@ namespace zenphra::cli {
 
 // "2/120 frames  frame 3: 120/360 rows  0:07 elapsed  0:41 left", from the rows of all frames done
 // (`frames` of `rows` each). The time left is estimated from the rows this run has plotted, so that the
-// frames a rerun found done do not count.
+// frames a rerun found done do not count. The frames shown are those of a run that begins with the
+// movie's frame `firstFrame` (from 0), which names the current frame.
 QString MovieProgressText(int32_t rowsDone, int32_t rows, int32_t frames, int32_t rowsPlotted,
-                          double elapsedSeconds);
+                          double elapsedSeconds, int32_t firstFrame = 0);
 
 class MovieProgress {
   public:
-    MovieProgress(ProgressStyle style, int32_t frames, int32_t rows, std::FILE* out = stderr);
+    // The progress of `frames` frames from the movie's frame `firstFrame` on.
+    MovieProgress(ProgressStyle style, int32_t frames, int32_t rows, int32_t firstFrame = 0,
+                  std::FILE* out = stderr);
     MovieProgress(const MovieProgress&) = delete;
     MovieProgress& operator=(const MovieProgress&) = delete;
 
-    // Frame `frame` (from 0) had its first `rowsDone` rows before this run: a finished frame all of them.
+    // The movie's frame `frame` (from 0) had its first `rowsDone` rows before this run: a finished frame all
+    // of them.
     void FoundDone(int32_t frame, int32_t rowsDone);
     // This run plotted a row of the frame, which now has `rowsDone` rows.
     void RowPlotted(int32_t frame, int32_t rowsDone);
@@ -30,6 +34,7 @@ class MovieProgress {
 
   private:
     int32_t rows_;
+    int32_t firstFrame_;
     int32_t rowsPlotted_ = 0;
     PlotProgress display_;
 };

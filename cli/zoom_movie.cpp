@@ -1,7 +1,5 @@
 #include "cli/zoom_movie.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
 #include "app/common/engine_api.h"
@@ -15,6 +13,7 @@
 #include "cli/console.h"
 #include "cli/interrupt.h"
 #include "cli/movie_progress.h"
+#include "cli/saved_rows.h"
 #include "cli/video_encoder.h"
 #include "cli/zoom_frames.h"
 
@@ -82,32 +81,6 @@ FractalTextRecord FrameRecord(FractalParams params, const View& view, const app:
     return app::ParseFractalText(app::BuildFractalText(params, 0, palette)).record;
 }
 
-bool SameFrame(const FractalTextRecord& saved, const FractalTextRecord& wanted) {
-    return saved.params == wanted.params && saved.RangeColors == wanted.RangeColors &&
-           saved.MaxIterColor == wanted.MaxIterColor && saved.BgColor == wanted.BgColor;
-}
-
-// The rows of the frame that its file already holds: all of them when it is finished, those above its
-// resume row when it is half-finished (the library then holds its pixels to go on with), and none when
-// there is no file or one the library cannot read or that was made with other parameters or colours,
-// which is plotted anew.
-int32_t RowsOnDisk(const QString& path, const FractalTextRecord& wanted) {
-    if (!QFileInfo::exists(path)) return 0;
-    const app::EngineApi& engine = app::Engine();
-    if (engine.ReadFractalFile(QFile::encodeName(path).constData()) < 0) return 0;
-    const app::ParsedFractalText saved =
-        app::ParseFractalText(QByteArray(engine.GetFractalText(), engine.GetFractalTextLen()));
-    int32_t width = 0;
-    int32_t height = 0;
-    engine.GetImageSize(&width, &height);
-    const FractalParams& params = wanted.params;
-    const bool same = saved.status == app::FractalTextStatus::kOk && width == params.HorRes &&
-                      height == params.VertRes && SameFrame(saved.record, wanted);
-    if (!same) return 0;
-    const app::ResumePoint resume = app::ResumePointOf(saved.record);
-    return resume.Done ? params.VertRes : resume.StartY;
-}
-
 // Shows the library's message for a failure code, after ending the progress bar's line; false for a
 // success.
 bool Failed(int32_t code, const QString& path, MovieProgress& progress) {
@@ -145,9 +118,10 @@ Outcome PlotFrame(const FractalParams& params, int32_t frame, int32_t firstRow, 
                               .arg(path)};
 }
 
-Outcome PlotFrames(const Movie& movie, const app::PaletteArrays& palette, MovieProgress& progress) {
+Outcome PlotFrames(const Movie& movie, const FrameRange& range, const app::PaletteArrays& palette,
+                   MovieProgress& progress) {
     const int32_t frames = movie.request.frames;
-    for (int32_t frame = 0; frame < frames; ++frame) {
+    for (int32_t frame = range.first; frame < range.end; ++frame) {
         if (InterruptRequested()) {
             return {kInterrupted, QStringLiteral("stopped after frame %1 of %2").arg(frame).arg(frames)};
         }
@@ -193,8 +167,9 @@ ExitStatus RenderMovie(const CommandLine& line, app::PaletteArrays& palette) {
 
     const Movie movie{*request, setup.params, TargetOf(*request, ViewOf(setup.params)), line.output,
                       line.quiet};
-    MovieProgress progress(ProgressStyleFor(line.quiet), request->frames, setup.params.VertRes);
-    const Outcome outcome = PlotFrames(movie, palette, progress);
+    const FrameRange range = request->range.value_or(FrameRange{0, request->frames});
+    MovieProgress progress(ProgressStyleFor(line.quiet), range.count(), setup.params.VertRes, range.first);
+    const Outcome outcome = PlotFrames(movie, range, palette, progress);
     progress.Finish();
     const QString continues = QStringLiteral("; the same command continues the movie");
     if (outcome.status == kInterrupted) Note(line.quiet, outcome.stopped + continues);

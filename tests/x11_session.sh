@@ -49,3 +49,18 @@ wait_for_window() {
     done
     return 1
 }
+
+# Closes the explorer window $1 of process $2 with Alt+X and checks that the program ends within five
+# seconds, with success.
+close_explorer() {
+    local status=0
+    xdotool windowfocus --sync "$1"
+    xdotool key alt+x
+    for _ in $(seq 50); do
+        if ! kill -0 "$2" 2>/dev/null; then break; fi
+        sleep 0.1
+    done
+    kill -0 "$2" 2>/dev/null && fail "the explorer did not close on Alt+X"
+    wait "$2" || status=$?
+    [ "$status" -eq 0 ] || fail "the explorer ended with status $status"
+}

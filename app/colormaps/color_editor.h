@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/common/color_map.h"
 #include "app/colormaps/editor_placement.h"
 #include "app/colormaps/hls_pickers.h"
+#include "app/common/color_map.h"
 #include "app/common/program_folders.h"
 
 namespace zenphra::app {
@@ -77,9 +77,10 @@ class ColorEditor {
     void LoadMap();
     void SaveMap();
 
-    // OK keeps the palette as edited; so does closing the window any other way.
+    // OK keeps the palette as edited.
     void Accept();
-    // Cancel puts back palette entries 0 to 233, MaxIterColor and BgColor as they were at opening.
+    // Cancel (and closing the window any other way than OK) puts back palette entries 0 to 233,
+    // MaxIterColor and BgColor as they were at opening.
     void Cancel();
 
   private:

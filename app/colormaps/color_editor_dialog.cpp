@@ -90,7 +90,7 @@ ColorEditorDialog::ColorEditorDialog(const ColorEditorContext& context, QWidget*
     Connect();
     ShowState();
     setFixedSize(sizeHint());
-    move(EditorPosition(placement_));
+    PlaceWhollyOnScreen(this, EditorPosition(placement_));
     KeepWindowPosition(this, WindowPositions{CRegSettings(), placement_.largeFonts}, RestoreWhen::kFirstShow);
 }
 
@@ -245,6 +245,6 @@ void ColorEditorDialog::Cancel() {
     done(Rejected);
 }
 
-void ColorEditorDialog::reject() { Ok(); }
+void ColorEditorDialog::reject() { Cancel(); }
 
 }  // namespace zenphra::app

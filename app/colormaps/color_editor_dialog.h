@@ -30,7 +30,7 @@ class ColorEditorDialog : public QDialog {
 
     const ColorEditor& Editor() const { return editor_; }
 
-    // Closing the window other than with Cancel keeps the colours, as OK does.
+    // Escape and the window's close button undo the changes, as Cancel does: only OK keeps them.
     void reject() override;
 
   protected:

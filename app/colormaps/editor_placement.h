@@ -16,7 +16,8 @@ struct EditorPlacement {
     double twipsPerPixelY = 15.0;
 };
 
-// The screen position of the editor's top left corner (with its frame).
+// The screen position of the editor's top left corner (with its frame). The editor is wider than the
+// part of the main window it covers, so the window moves it onto the screen when it would overhang it.
 QPoint EditorPosition(const EditorPlacement& placement);
 
 }  // namespace zenphra::app

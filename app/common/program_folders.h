@@ -24,4 +24,14 @@ struct FileLocations {
 // program folder (given without a trailing "/").
 FileLocations StartupLocations(const QString& programFolder);
 
+// True when the program folder belongs to an installation the machine's users share: one the user may
+// not write to, or one under /usr or /opt, which hold the system's read-only files even for root.
+bool IsSharedInstallation(const QString& programFolder);
+
+// Points the three save folders at the user's own, creating them when they are missing: images in
+// "Zenphra" in the user's pictures folder, parameter files and colormaps in "zenphra/Parameters" and
+// "zenphra/Colormaps" in the user's data folder (~/Pictures/Zenphra and ~/.local/share/zenphra/...
+// by default). The load folders stay on what ships with the program.
+void SaveInUserFolders(FileLocations& locations);
+
 }  // namespace zenphra::app

@@ -72,12 +72,14 @@ std::optional<QByteArray> ReadWholeFile(const QString& path) {
     return contents;
 }
 
-bool ReplaceFileContents(const QString& path, const QByteArray& contents) {
-    // A file marked read-only stays as it is even for a user the system would let write it (root), as
-    // the read-only mark keeps every user from writing a file on Windows.
+bool IsMarkedReadOnly(const QString& path) {
     const QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    if (QFileInfo::exists(path) && !(QFileInfo(path).permissions() & anyWrite)) return false;
+    return QFileInfo::exists(path) && !(QFileInfo(path).permissions() & anyWrite);
+}
+
+bool ReplaceFileContents(const QString& path, const QByteArray& contents) {
+    if (IsMarkedReadOnly(path)) return false;
     // Unbuffered, so that a failed or short write shows in the count write() returns: a buffered QSaveFile
     // misses a failure while flushing its buffer and renames the incomplete file over the old one.
     QSaveFile file(path);

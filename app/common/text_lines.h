@@ -26,9 +26,14 @@ QByteArray JoinLinesCrLf(const QStringList& lines);
 // The whole file, or nothing when it cannot be read.
 std::optional<QByteArray> ReadWholeFile(const QString& path);
 
+// True when the file exists and is marked read-only (writable by no one). Such a file is never replaced,
+// even for a user the system would let write it (root), as the mark keeps every user from writing a
+// file on Windows.
+bool IsMarkedReadOnly(const QString& path);
+
 // Writes the bytes to a temporary file beside the target and renames it over the target only when all of
-// it was written and closed; on false the target is as it was. A target marked read-only (writable by
-// no one) is never replaced.
+// it was written and closed; on false the target is as it was. A target marked read-only is never
+// replaced.
 bool ReplaceFileContents(const QString& path, const QByteArray& contents);
 
 }  // namespace zenphra::app

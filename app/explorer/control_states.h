@@ -1,5 +1,5 @@
-// Which of the explorer's controls are enabled, worked out from its state alone, so that every handler
-// leaves the window in a consistent state by applying this one table.
+// Which of the explorer's controls are enabled, worked out from its state alone. Every command's guard
+// refuses the command while its control is disabled here, and applies this one table when it ends.
 #pragma once
 
 namespace zenphra::app {
@@ -38,6 +38,8 @@ struct ControlStates {
     bool Forward = false;
     bool CopyParams = false;
     bool PasteParams = false;
+    // The wheel over the picture zooms an idle image plotted to its end.
+    bool Wheel = false;
 
     // What is shown: the zoom box's frame in place of the resolutions and the description while the
     // box is shown; the Julia preview in place of the descriptions while a Julia constant is picked,

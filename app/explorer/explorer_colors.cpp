@@ -9,28 +9,25 @@ namespace zenphra::app {
 void ExplorerWindow::ConnectColorCommands() {
     connect(ui_.cmdModColors, &QPushButton::clicked, this, &ExplorerWindow::ModifyColors);
     connect(ui_.cmdDefColors, &QPushButton::clicked, this, [this] {
-        if (DefaultColors(session_.colors, session_.params.NumRanges, session_.ImagePresent))
-            ShowRecoloured();
+        const CommandGuard command(*this, &ControlStates::DefColors);
+        if (command && session_.DefaultColorsChosen()) ShowRecoloured();
     });
 }
 
 void ExplorerWindow::ModifyColors() {
+    const CommandGuard command(*this, &ControlStates::ModColors);
+    if (!command) return;
     const QRect picture(ui_.pic->mapToGlobal(QPoint(0, 0)), ui_.pic->size());
     const EditorPlacement placement{frameGeometry(), picture, largeFonts_, twipsPerPixelX_, twipsPerPixelY_};
-    const ColorEditorContext context{
-        session_.palette,      session_.colors, session_.params.NumRanges,   session_.UsingHLS, locations_,
-        session_.ImagePresent, placement,       [this] { ShowRecoloured(); }};
-    session_.flags.EditorOpen = true;
-    ApplyControlStates();
-    ColorEditorDialog editor(context, this);
+    const Held held = HeldByEditor();
+    ColorEditorDialog editor(session_.EditorContext(locations_, placement, [this] { ShowRecoloured(); }),
+                             this);
     editor.exec();
-    session_.flags.EditorOpen = false;
-    ApplyControlStates();
 }
 
 // The library has re-coloured its display bitmap: the picture shows it.
 void ExplorerWindow::ShowRecoloured() {
-    if (session_.ImagePresent) ui_.pic->ShowBitmap(session_.Bitmap);
+    if (session_.ImagePresent()) ui_.pic->ShowBitmap(session_.Bitmap());
 }
 
 }  // namespace zenphra::app

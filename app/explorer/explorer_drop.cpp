@@ -11,12 +11,14 @@
 namespace zenphra::app {
 
 std::optional<QString> ExplorerWindow::DroppedFile(const QMimeData* data) const {
-    if (!session_.Idle() || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    if (!data->hasUrls() || data->urls().size() != 1) return std::nullopt;
     const QUrl url = data->urls().first();
     if (!url.isLocalFile()) return std::nullopt;
     const QString path = url.toLocalFile();
-    const bool known = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
-                       path.endsWith(QStringLiteral(".prm"), Qt::CaseInsensitive);
+    // Taken when the command that loads it could be given now.
+    const ControlStates states = session_.Controls();
+    const bool known = (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) && states.LoadImage) ||
+                       (path.endsWith(QStringLiteral(".prm"), Qt::CaseInsensitive) && states.LoadParam);
     if (!known) return std::nullopt;
     return path;
 }

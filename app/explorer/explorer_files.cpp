@@ -16,23 +16,27 @@ void ExplorerWindow::ConnectFileCommands() {
 }
 
 void ExplorerWindow::SaveImage() {
-    if (!CommitFocusedField() || !ValidateParams()) return;
-    const FileCommand command(*this);
+    const CommandGuard command(*this, &ControlStates::SaveImage);
+    if (!command || !CommitFocusedField() || !Checked(session_.CheckPanel(PanelTextsNow()))) return;
+    ShowParams();
+    const Held held = HeldByFileCommand();
     QString path;
     do {
-        path = GetFname(kSaveImageDialog, session_.params.NumRanges, locations_);
+        path = GetFname(kSaveImageDialog, session_.Params().NumRanges, locations_);
     } while (path == kBadExtension);
     if (path == kCancelled) return;
     const BusyPointer busy;
-    if (SaveImageFile(path, session_.params, session_.PlotRow, session_.palette)) {
+    if (SaveImageFile(path, session_.Params(), session_.PlotRow(), session_.Palette())) {
         setWindowTitle(ImageFileCaption(path));
     }
 }
 
 void ExplorerWindow::LoadImage() {
+    const CommandGuard command(*this, &ControlStates::LoadImage);
+    if (!command) return;
     QString path;
     {
-        const FileCommand command(*this);
+        const Held held = HeldByFileCommand();
         path = ShowImageBrowser(this, locations_, imageMemory_, positions_);
     }
     if (path != kCancelled) LoadImageFrom(path);
@@ -41,21 +45,22 @@ void ExplorerWindow::LoadImage() {
 // Takes the image file as the current image, as the load command does with the file chosen in the
 // browser; a file it cannot take leaves everything as it was.
 void ExplorerWindow::LoadImageFrom(const QString& path) {
-    const FileCommand command(*this);
+    const CommandGuard command(*this, &ControlStates::LoadImage);
+    if (!command) return;
+    const Held held = HeldByFileCommand();
     const BusyPointer busy;
-    const ImageLoad load = LoadImageFile(path, session_.params, session_.colors, session_.palette);
-    if (load.Status == LoadStatus::kImageReplaced) ForgetImage();
+    const ImageLoad load = session_.LoadImage(path);
+    if (load.Status == LoadStatus::kImageReplaced) ShowNoImage();
     if (load.Status != LoadStatus::kLoaded) return;
 
     imageMemory_.CurrentImageFile = path;
-    session_.ImageLoaded(load.Image);
     ShowResolutionOfImage();
     ShowParams();
     UpdateBandingItem();
     ui_.lblY->setText(load.Image.RowLabel);
     SizePicture();
     ui_.pic->ClearPicture();
-    ui_.pic->ShowBitmap(session_.Bitmap);
+    ui_.pic->ShowBitmap(session_.Bitmap());
     setWindowTitle(ImageFileCaption(path));
 }
 

@@ -10,13 +10,6 @@
 #include "app/explorer/key_preview.h"
 
 namespace zenphra::app {
-namespace {
-
-// The new set or Julia set is plotted small first.
-constexpr int32_t kSwitchWidth = 160;
-constexpr int32_t kSwitchHeight = 120;
-
-}  // namespace
 
 void ExplorerWindow::ConnectJulia() {
     connect(ui_.cmdSwitch, &QPushButton::clicked, this, &ExplorerWindow::Switch);
@@ -25,10 +18,10 @@ void ExplorerWindow::ConnectJulia() {
 }
 
 void ExplorerWindow::Switch() {
-    if (!CommitFocusedField() || !ValidateParams()) return;
-    session_.StartSwitch();
-    const bool fromSet = !session_.JuliaMode;
-    const FractalParams& params = session_.params;
+    const CommandGuard command(*this, &ControlStates::Switch);
+    if (!command || !CommitFocusedField() || !Checked(session_.StartSwitch(PanelTextsNow()))) return;
+    ShowParams();
+    const bool fromSet = !session_.JuliaMode();
     // The Julia fields show the constant of the other mode: the point picked, or the one left behind.
     for (QWidget* julia : {static_cast<QWidget*>(ui_.lblJuliaX), static_cast<QWidget*>(ui_.txtJuliaX),
                            static_cast<QWidget*>(ui_.lblJuliaY), static_cast<QWidget*>(ui_.txtJuliaY)}) {
@@ -38,44 +31,46 @@ void ExplorerWindow::Switch() {
         ui_.txtCx->ShowText(QStringLiteral("0.0"));
         ui_.txtCy->ShowText(QStringLiteral("0.0"));
     } else {
-        ui_.txtCx->ShowText(FieldText(PanelField::kJuliaX, params));
-        ui_.txtCy->ShowText(FieldText(PanelField::kJuliaY, params));
+        ui_.txtCx->ShowText(FieldText(PanelField::kJuliaX, session_.Params()));
+        ui_.txtCy->ShowText(FieldText(PanelField::kJuliaY, session_.Params()));
     }
-    ApplyControlStates();
-    QCursor::setPos(ui_.pic->ScreenPosition(session_.pick.ImageCentre()));
+    QCursor::setPos(ui_.pic->ScreenPosition(session_.Pick().ImageCentre()));
     if (!fromSet) {
         TakeSwitch();
         return;
     }
-    PickAt(session_.pick.ImageCentre());
-    ui_.cmdSwCancel->setFocus();
+    PickAt(session_.Pick().ImageCentre());
+    FocusWhenShown(ui_.cmdSwCancel);
     keyPreview_->Start();
 }
 
 // The pointer is over this pixel of the picture: its plane point is the constant picked.
 void ExplorerWindow::PickAt(QPointF pixel) {
-    session_.pick.PickAt(pixel);
-    const PlanePoint& picked = session_.pick.Picked();
+    session_.Pick().PickAt(pixel);
+    const PlanePoint& picked = session_.Pick().Picked();
     ui_.txtJuliaX->ShowText(FormatNum(picked.real, 20));
     ui_.txtJuliaY->ShowText(FormatNum(picked.imag, 20));
     ShowJuliaPreview();
 }
 
 void ExplorerWindow::TakeSwitch() {
+    const CommandGuard command(*this, &ControlStates::SwCancel);
+    if (!command) return;
     keyPreview_->Stop();
     session_.TakeSwitch();
     ShowParams();
-    SelectResolutionOf(kSwitchWidth, kSwitchHeight);
-    ApplyControlStates();
+    SizePicture();
+    if (!session_.ImagePresent()) ShowNoImage();
     Plot();
 }
 
 void ExplorerWindow::CancelSwitch() {
+    const CommandGuard command(*this, &ControlStates::SwCancel);
+    if (!command) return;
     keyPreview_->Stop();
     session_.CancelSwitch();
     ShowParams();
-    ApplyControlStates();
-    ui_.cmdSwitch->setFocus();
+    FocusWhenShown(ui_.cmdSwitch);
 }
 
 // Left click and Enter take the switch; right click and Backspace cancel; Home puts the pointer back on
@@ -90,8 +85,8 @@ bool ExplorerWindow::PickKeyPressed(const QKeyEvent& key) {
             CancelSwitch();
             return true;
         case Qt::Key_Home:
-            PickAt(session_.pick.ImageCentre());
-            QCursor::setPos(ui_.pic->ScreenPosition(session_.pick.ImageCentre()));
+            PickAt(session_.Pick().ImageCentre());
+            QCursor::setPos(ui_.pic->ScreenPosition(session_.Pick().ImageCentre()));
             return true;
         default:
             return false;
@@ -100,8 +95,8 @@ bool ExplorerWindow::PickKeyPressed(const QKeyEvent& key) {
 
 // Only while idle: the library draws the preview on the window's thread.
 void ExplorerWindow::ShowJuliaPreview() {
-    const PlanePoint picked = session_.pick.Picked();
-    const int32_t handle = Engine().PlotJulia(session_.params.BaseEquation(), &picked.real, &picked.imag);
+    const PlanePoint picked = session_.Pick().Picked();
+    const int32_t handle = Engine().PlotJulia(session_.Params().BaseEquation(), &picked.real, &picked.imag);
     int32_t width = 0;
     int32_t height = 0;
     int32_t stride = 0;
@@ -110,11 +105,6 @@ void ExplorerWindow::ShowJuliaPreview() {
     ui_.Jpic->setPixmap(QPixmap::fromImage(QImage(bits, width, height, stride, QImage::Format_BGR888)));
 }
 
-void ExplorerWindow::Undo() {
-    session_.flags.UndoRequested = true;
-    Plot();
-    // A failed check kept Plot from taking the request: a later Plot must not undo.
-    session_.flags.UndoRequested = false;
-}
+void ExplorerWindow::Undo() { Plot(PlotRequest::kUndo); }
 
 }  // namespace zenphra::app

@@ -15,9 +15,11 @@ void ExplorerWindow::BuildWindowMenu() {
     menu->setObjectName(QStringLiteral("mnuWindow"));
     layout()->setMenuBar(bar);
     AddNavigationItems(menu);
-    menuItems_ = AddWindowCommands(menu, session_.params.Banding);
+    menuItems_ = AddWindowCommands(menu, session_.Params().Banding);
     connect(menuItems_.banding, &QAction::triggered, this, [this] {
-        session_.ToggleBanding();
+        const CommandGuard command(*this, &ControlStates::Banding);
+        if (!command) return;
+        session_.BandingToggled();
         UpdateBandingItem();
     });
     connect(menuItems_.tutorial, &QAction::triggered, this, &ExplorerWindow::ShowTutorialBox);
@@ -25,20 +27,24 @@ void ExplorerWindow::BuildWindowMenu() {
 
     tutorial_ = new TutorialBox(locations_.TutorialFile, positions_, this);
     connect(tutorial_, &TutorialBox::ShownChanged, this, [this](bool shown) {
-        session_.flags.TutorialShown = shown;
-        ApplyControlStates();
+        const CommandGuard shownOrHidden(*this);
+        session_.TutorialShownChanged(shown);
     });
-    connect(ui_.cmdTutorial, &QPushButton::clicked, this, &ExplorerWindow::ShowTutorialBox);
+    connect(ui_.cmdTutorial, &QPushButton::clicked, this, [this] {
+        if (const CommandGuard command(*this, &ControlStates::Tutorial); command) ShowTutorialBox();
+    });
 }
 
 void ExplorerWindow::ShowTutorialBox() { tutorial_->Show(); }
 
 // The banding item and label say what Banding holds: after start-up, a toggle, and every load.
 void ExplorerWindow::UpdateBandingItem() {
-    menuItems_.banding->setText(BandingCommandText(session_.params.Banding));
+    menuItems_.banding->setText(BandingCommandText(session_.Params().Banding));
     SetBandingLabel();
 }
 
-void ExplorerWindow::SetBandingLabel() { ui_.lblBanding->setText(BandingLabelText(session_.params.Banding)); }
+void ExplorerWindow::SetBandingLabel() {
+    ui_.lblBanding->setText(BandingLabelText(session_.Params().Banding));
+}
 
 }  // namespace zenphra::app

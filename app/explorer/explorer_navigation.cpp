@@ -47,13 +47,13 @@ void ExplorerWindow::AddNavigationItems(QMenu* menu) {
 }
 
 void ExplorerWindow::GoBack() {
-    if (!navigation_.back->isEnabled()) return;
-    if (const auto image = session_.history.Back({session_.params, session_.colors})) PlotImage(*image);
+    const CommandGuard command(*this, &ControlStates::Back);
+    if (command && session_.GoBack()) PlotImage();
 }
 
 void ExplorerWindow::GoForward() {
-    if (!navigation_.forward->isEnabled()) return;
-    if (const auto image = session_.history.Forward({session_.params, session_.colors})) PlotImage(*image);
+    const CommandGuard command(*this, &ControlStates::Forward);
+    if (command && session_.GoForward()) PlotImage();
 }
 
 // The mouse's back and forward buttons, anywhere in the window.
@@ -63,9 +63,8 @@ void ExplorerWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-// An image of the history as a new image: its size, colours and parameters, then Plot.
-void ExplorerWindow::PlotImage(const EntryValues& image) {
-    session_.TakeImage(image);
+// The image of the history the session took: its size, colours and parameters, then Plot.
+void ExplorerWindow::PlotImage() {
     ShowResolutionOfImage();
     ShowParams();
     UpdateBandingItem();
@@ -74,37 +73,38 @@ void ExplorerWindow::PlotImage(const EntryValues& image) {
 
 void ExplorerWindow::WheelZoom(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers) {
     // Only an idle, finished image is zoomed: a plot that runs or stopped is the user's to go on with.
-    if (!session_.Idle() || !session_.ImageFinished() || !CommitFocusedField()) return;
+    const CommandGuard command(*this, &ControlStates::Wheel);
+    if (!command || !CommitFocusedField()) return;
     const double step = modifiers & Qt::ControlModifier ? kFineWheelFactor : kWheelFactor;
     const double factor = notches > 0 ? step : 1.0 / step;
-    session_.ZoomAbout(pixel, factor);
-    for (const PanelField field : {PanelField::kCx, PanelField::kCy, PanelField::kMagnify}) {
-        ui_.Field(field)->ShowText(FieldText(field, session_.params));
-    }
+    if (!Checked(session_.WheelTurned(PanelTextsNow(), pixel, factor))) return;
+    ShowFields({PanelField::kCx, PanelField::kCy, PanelField::kMagnify});
     Plot();
 }
 
 void ExplorerWindow::CopyParameters() {
-    const FractalParams& params = session_.params;
-    const bool halfFinished = session_.ImagePresent && session_.StartY != 0;
-    const std::optional<int32_t> resumeRow = halfFinished ? std::optional(session_.StartY) : std::nullopt;
-    const QStringList lines =
-        EntryLines(ImageEntryText(QStringLiteral("Clipboard"), params, resumeRow), params, session_.palette);
+    const CommandGuard command(*this, &ControlStates::CopyParams);
+    if (!command) return;
+    const FractalParams& params = session_.Params();
+    const bool halfFinished = session_.ImagePresent() && session_.StartY() != 0;
+    const std::optional<int32_t> resumeRow = halfFinished ? std::optional(session_.StartY()) : std::nullopt;
+    const QStringList lines = EntryLines(ImageEntryText(QStringLiteral("Clipboard"), params, resumeRow),
+                                         params, session_.Palette());
     QGuiApplication::clipboard()->setText(QString::fromLatin1(JoinLinesCrLf(lines)));
 }
 
 // An entry on the clipboard is taken and plotted as an entry of the load dialog is; a text that is not
 // one changes nothing.
 void ExplorerWindow::PasteParameters() {
-    if (!navigation_.paste->isEnabled() || !CommitFocusedField()) return;
+    const CommandGuard command(*this, &ControlStates::PasteParams);
+    if (!command || !CommitFocusedField()) return;
     const EntryReadResult read =
-        ReadPastedEntry(QGuiApplication::clipboard()->text(), {session_.params, session_.colors});
+        ReadPastedEntry(QGuiApplication::clipboard()->text(), {session_.Params(), session_.Colors()});
     if (read.status != EntryReadStatus::kRead) {
         ShowEntryNotRead(read.status, kClipboardName);
         return;
     }
-    TakeLoadedEntry(read.values);
-    PlotLoadedEntry();
+    PlotLoadedEntry(read.values);
 }
 
 }  // namespace zenphra::app

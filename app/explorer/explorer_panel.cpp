@@ -3,6 +3,7 @@
 #include "app/common/list_tables.h"
 #include "app/common/messages.h"
 #include "app/explorer/explorer_window.h"
+#include "app/explorer/julia_switch.h"
 #include "app/explorer/option_group.h"
 
 namespace zenphra::app {
@@ -18,44 +19,44 @@ void SetShown(QWidget* label, QWidget* field, bool shown) {
 void ExplorerWindow::ConnectPanel() {
     connect(ui_.cboEqn, &QComboBox::activated, this, &ExplorerWindow::EquationChosen);
     connect(ui_.cboRender, &QComboBox::activated, this, &ExplorerWindow::RenderingChosen);
-    connect(ui_.cboFunc1, &QComboBox::activated, this,
-            [this](int position) { session_.FunctionChosen(&FractalParams::Func1, position); });
-    connect(ui_.cboFunc2, &QComboBox::activated, this,
-            [this](int position) { session_.FunctionChosen(&FractalParams::Func2, position); });
+    for (const auto& [list, function] :
+         {std::pair(ui_.cboFunc1, &FractalParams::Func1), std::pair(ui_.cboFunc2, &FractalParams::Func2)}) {
+        connect(list, &QComboBox::activated, this, [this, function](int position) {
+            if (const CommandGuard command(*this, &ControlStates::Panel); command) {
+                session_.FunctionChosen(function, position);
+            }
+        });
+    }
+    // Only what the user types is an edit: the texts the window shows change nothing.
     for (int index = 0; index < kPanelFieldCount; ++index) {
         const auto field = static_cast<PanelField>(index);
         FilteredField* widget = ui_.Field(field);
-        connect(widget, &QLineEdit::textChanged, this, [this, field] { session_.FieldEdited(field); });
+        connect(widget, &QLineEdit::textEdited, this, [this] { session_.FieldEdited(); });
         connect(widget, &FilteredField::LostFocus, this, [this, field] { StoreField(field); });
     }
     connect(ui_.cmdDefCoords, &QPushButton::clicked, this, &ExplorerWindow::SetDefaultCoordinates);
 }
 
-// A list selected by the program reacts as if the user had chosen the entry.
-void ExplorerWindow::SelectListPosition(QComboBox* list, int position) {
-    list->setCurrentIndex(position);
-    emit list->activated(position);
-}
-
 void ExplorerWindow::EquationChosen() {
+    const CommandGuard command(*this, &ControlStates::Panel);
+    if (!command) return;
     const int32_t code = EqnCode(ui_.cboEqn->currentIndex());
-    const auto starts = session_.EquationChosen(code);
-    if (!starts) return;
-    ShowStarts(*starts);
+    ShowStarts(session_.EquationChosen(code));
     ui_.lblEqnDesc->setText(EqnDesc(code));
     ShowFieldsOf(session_.Shown());
 }
 
 void ExplorerWindow::RenderingChosen() {
+    const CommandGuard command(*this, &ControlStates::Panel);
+    if (!command) return;
     const int32_t code = RendCode(ui_.cboRender->currentIndex());
-    const auto starts = session_.RenderingChosen(code);
-    if (!starts) return;
+    const std::vector<FieldStart> starts = session_.RenderingChosen(code);
     ui_.lblRendDesc->setText(RendDesc(code));
-    ShowStarts(*starts);
+    ShowStarts(starts);
     const PanelShown shown = session_.Shown();
     ShowFieldsOf(shown);
-    if (shown.Func1) ui_.cboFunc1->setCurrentIndex(session_.params.Func1);
-    if (shown.Func2) ui_.cboFunc2->setCurrentIndex(session_.params.Func2);
+    if (shown.Func1) ui_.cboFunc1->setCurrentIndex(session_.Params().Func1);
+    if (shown.Func2) ui_.cboFunc2->setCurrentIndex(session_.Params().Func2);
 }
 
 void ExplorerWindow::ShowStarts(const std::vector<FieldStart>& starts) {
@@ -90,9 +91,7 @@ PanelTexts ExplorerWindow::PanelTextsNow() const {
 }
 
 bool ExplorerWindow::StoreField(PanelField field) {
-    const std::optional<QString> message = StoreFieldText(field, ui_.Field(field)->text(), session_.params);
-    if (message) ShowMessage(*message);
-    return !message;
+    return Checked(session_.FieldLeft(field, ui_.Field(field)->text()));
 }
 
 // A command started with its accelerator key leaves the focus in the field being edited, so the field's
@@ -102,57 +101,44 @@ bool ExplorerWindow::CommitFocusedField() {
     return !field || StoreField(*field);
 }
 
-void ExplorerWindow::ShowParams() {
-    WindowFlags& flags = session_.flags;
-    const bool wasLoading = flags.Loading;
-    flags.Loading = true;
-    const FractalParams& params = session_.params;
-    const int32_t equation = params.BaseEquation();
-    if (const int32_t position = EquationPosition(equation); position >= 0) {
-        SelectListPosition(ui_.cboEqn, position);
-    }
-    ui_.lblEqnDesc->setText(EqnDesc(equation));
-    if (const int32_t position = RenderingPosition(params.Rendering); position >= 0) {
-        SelectListPosition(ui_.cboRender, position);
-    }
-    for (int index = 0; index < kPanelFieldCount; ++index) {
-        const auto field = static_cast<PanelField>(index);
-        ui_.Field(field)->ShowText(FieldText(field, params));
-    }
-    session_.ParamsShown();
-    const PanelShown shown = session_.Shown();
-    ShowFieldsOf(shown);
-    if (shown.Func1 && IsFunctionPosition(params.Func1)) SelectListPosition(ui_.cboFunc1, params.Func1);
-    if (shown.Func2 && IsFunctionPosition(params.Func2)) SelectListPosition(ui_.cboFunc2, params.Func2);
-    ui_.cmdSwitch->setText(SwitchCaption(session_.JuliaMode));
-
-    const int32_t ranges = UsedRanges(params.NumRanges);
-    rangeOptions_->Select(ranges == 8 ? ui_.optEight : ranges == 4 ? ui_.optFour : ui_.optTwo);
-    SelectResolutionOf(params.HorRes, params.VertRes);
-    ui_.lblRendDesc->setText(RendDesc(params.Rendering));
-    flags.Loading = wasLoading;
+bool ExplorerWindow::Checked(const std::optional<QString>& message) {
+    if (message) ShowMessage(*message);
+    return !message;
 }
 
-bool ExplorerWindow::ValidateParams() {
-    if (const std::optional<QString> message =
-            CheckPanel(PanelTextsNow(), session_.Shown(), session_.params)) {
-        ShowMessage(*message);
-        return false;
+void ExplorerWindow::ShowFields(std::initializer_list<PanelField> fields) {
+    for (const PanelField field : fields) ui_.Field(field)->ShowText(FieldText(field, session_.Params()));
+}
+
+void ExplorerWindow::ShowParams() {
+    const FractalParams& params = session_.Params();
+    const PanelTexts shown = ShownPanel(params, PanelTextsNow());
+    ui_.cboEqn->setCurrentIndex(shown.equationPosition);
+    ui_.lblEqnDesc->setText(EqnDesc(params.BaseEquation()));
+    ui_.cboRender->setCurrentIndex(shown.renderingPosition);
+    for (int index = 0; index < kPanelFieldCount; ++index) {
+        const auto field = static_cast<PanelField>(index);
+        ui_.Field(field)->ShowText(shown[field]);
     }
-    ShowParams();
-    return true;
+    ShowFieldsOf(session_.Shown());
+    ui_.cboFunc1->setCurrentIndex(shown.func1Position);
+    ui_.cboFunc2->setCurrentIndex(shown.func2Position);
+    ui_.cmdSwitch->setText(SwitchCaption(session_.JuliaMode()));
+
+    const int32_t ranges = UsedRanges(params.NumRanges);
+    rangeOptions_->Show(ranges == 8 ? ui_.optEight : ranges == 4 ? ui_.optFour : ui_.optTwo);
+    ShowResolutionOf(params.HorRes, params.VertRes);
+    ui_.lblRendDesc->setText(RendDesc(params.Rendering));
 }
 
 void ExplorerWindow::SetDefaultCoordinates() {
+    const CommandGuard command(*this, &ControlStates::Panel);
+    if (!command) return;
     ui_.txtCx->ShowText(QStringLiteral("0.0"));
     ui_.txtCy->ShowText(QStringLiteral("0.0"));
     ui_.txtAngle->ShowText(QStringLiteral("0"));
     ui_.txtMagnify->ShowText(QStringLiteral("1.0"));
-    session_.StartY = 0;
-    for (const PanelField field :
-         {PanelField::kCx, PanelField::kCy, PanelField::kMagnify, PanelField::kAngle}) {
-        StoreFieldText(field, ui_.Field(field)->text(), session_.params);
-    }
+    session_.DefaultCoordinatesChosen();
     Plot();
 }
 

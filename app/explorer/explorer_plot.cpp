@@ -1,6 +1,7 @@
-// The plot command: the panel is read and the image handed to the plot runner, whose frames the picture
-// and the row label follow; Pause and Escape stop the run so that a later Plot can resume it.
-#include "app/common/engine_api.h"
+// The plot command: the session checks and reads the panel and the image is handed to the plot runner,
+// whose frames the picture and the row label follow; Pause and Escape stop the run so that a later Plot
+// can resume it.
+#include "app/common/messages.h"
 #include "app/explorer/explorer_window.h"
 #include "app/imagefiles/err_check.h"
 
@@ -15,86 +16,58 @@ void ExplorerWindow::ConnectRunner() {
     connect(&runner_, &PlotRunner::Finished, this, &ExplorerWindow::RunFinished);
 }
 
-void ExplorerWindow::Plot() {
-    if (!CommitFocusedField()) return;
-    switch (session_.PlotKind()) {
-        case PlotStart::kNothing:
+void ExplorerWindow::Plot(PlotRequest request) {
+    const CommandGuard command(*this,
+                               request == PlotRequest::kUndo ? &ControlStates::Undo : &ControlStates::Plot);
+    if (!command || !CommitFocusedField()) return;
+    const PlotOrder order = session_.Plot(PanelTextsNow(), request);
+    switch (order.step) {
+        case PlotOrder::Step::kNothing:
             return;
-        case PlotStart::kResume:
+        case PlotOrder::Step::kRefused:
+            ShowMessage(order.message);
+            return;
+        case PlotOrder::Step::kResume:
             break;
-        case PlotStart::kReadPanel:
-            if (!ValidateParams()) return;
-            ReadPanel(PanelTextsNow(), session_.Shown(), session_.JuliaMode, session_.params);
-            session_.TakePlotSnapshots();
+        case PlotOrder::Step::kPanelRead:
             ShowParams();
-            if (session_.StartY == 0) {
-                session_.SetSize(session_.params.HorRes, session_.params.VertRes);
+            if (order.newImage) {
                 SizePicture();
                 ui_.pic->ClearPicture();
             }
             break;
     }
-    session_.RunStarting();
-    ApplyControlStates();
-    ui_.cmdPause->setFocus();
-    runner_.Start({session_.params, session_.StartY, session_.shown.ImageFactor});
+    FocusWhenShown(ui_.cmdPause);
+    runner_.Start({session_.Params(), session_.StartY(), session_.Display().ImageFactor});
 }
 
 void ExplorerWindow::ShowFrame() {
     const PlotRunner::Frame frame = runner_.TakeFrame();
     if (frame.row < 0) return;
     ui_.pic->ShowPicture(frame.picture);
-    const bool lastRow = frame.row == session_.params.VertRes - 1;
+    const bool lastRow = frame.row == session_.Params().VertRes - 1;
     ui_.lblY->setText(lastRow ? QStringLiteral("Done") : QString::number(frame.row));
 }
 
 void ExplorerWindow::RunFinished(RunEnd end, int32_t stopRow) {
-    if (session_.RunEnded(end, stopRow)) SaveImageHistory(ImageHistoryPath(store_), session_.history);
-    if (end == RunEnd::kInitFailed) ForgetImage();
-    ApplyControlStates();
+    {
+        const CommandGuard ended(*this);
+        if (session_.RunEnded(end, stopRow)) SaveImageHistory(ImageHistoryPath(store_), session_.History());
+        if (end == RunEnd::kInitFailed) ShowNoImage();
+    }
     if (end == RunEnd::kInitFailed) ErrCheck(initResult_, QString());
     emit RunEnded();
 }
 
 void ExplorerWindow::Pause() {
+    const CommandGuard command(*this, &ControlStates::Pause);
+    if (!command) return;
     session_.PauseRequested();
     runner_.Pause();
-    ApplyControlStates();
 }
 
 void ExplorerWindow::EscapePressed() {
-    if (session_.RunActive) runner_.Escape();
-}
-
-void ExplorerWindow::ApplyControlStates() {
-    const ControlStates states = session_.Controls();
-    const std::pair<QWidget*, bool> controls[] = {
-        {ui_.cmdPlot, states.Plot},           {ui_.cmdLoadImage, states.LoadImage},
-        {ui_.cmdLoadParam, states.LoadParam}, {ui_.cmdDefColors, states.DefColors},
-        {ui_.cmdModColors, states.ModColors}, {ui_.cmdUndo, states.Undo},
-        {ui_.cmdSaveImage, states.SaveImage}, {ui_.cmdSaveParam, states.SaveParam},
-        {ui_.cmdZoom, states.Zoom},           {ui_.cmdSwitch, states.Switch},
-        {ui_.cmdSwCancel, states.SwCancel},   {ui_.framCoords, states.Panel},
-        {ui_.framRes, states.Resolutions},    {ui_.framNumRanges, states.Ranges},
-        {ui_.cmdPause, states.Pause},         {ui_.cmdTutorial, states.Tutorial},
-        {ui_.cmdExit, states.Exit},
-    };
-    for (const auto& [control, enabled] : controls) control->setEnabled(enabled);
-    menuItems_.banding->setEnabled(states.Banding);
-    navigation_.back->setEnabled(states.Back);
-    navigation_.forward->setEnabled(states.Forward);
-    navigation_.copy->setEnabled(states.CopyParams);
-    navigation_.paste->setEnabled(states.PasteParams);
-    ui_.framZoom->setVisible(states.ZoomFrame);
-    ui_.framRes->setVisible(!states.ZoomFrame);
-    ui_.framDesc->setVisible(!states.ZoomFrame);
-    for (QWidget* description : {ui_.lblEqnHead, ui_.lblEqnDesc, ui_.lblRendHead, ui_.lblRendDesc}) {
-        description->setVisible(!states.JuliaPreview);
-    }
-    ui_.Jpic->setVisible(states.JuliaPreview);
-    ui_.Label17->setVisible(states.JuliaPreview);
-    ui_.cmdSwitch->setVisible(states.SwitchShown);
-    ApplyPicturePointer(states.Pointer);
+    if (session_.RunGoing()) runner_.Escape();
 }
 
 }  // namespace zenphra::app

@@ -37,7 +37,9 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     const double dpiX = screen()->logicalDotsPerInchX();
     largeFonts_ = IsLargeFonts(dpiX);
     positions_ = WindowPositions{store_, largeFonts_};
-    locations_ = StartupLocations(QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    locations_ = StartupLocations(programFolder);
+    if (IsSharedInstallation(programFolder)) SaveInUserFolders(locations_);
     ConnectPanel();
     ConnectOptions();
     ConnectCommands();
@@ -47,60 +49,51 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     BuildWindowMenu();
     ConnectZoom();
     ConnectJulia();
-    SelectListPosition(ui_.cboEqn, 0);
     twipsPerPixelX_ = kTwipsInInch / dpiX;
     twipsPerPixelY_ = kTwipsInInch / screen()->logicalDotsPerInchY();
     setWindowTitle(QStringLiteral("  ") + kProgramTitle);
     setFixedSize(kExplorerWidth, sizeHint().height());
+    const CommandGuard startUp(*this);
     LoadSettings();
-    FractalParams& params = session_.params;
-    session_.SetSize(params.HorRes, params.VertRes);
     SizePicture();
+    const FractalParams& params = session_.Params();
     OptionGroup::Clear(ui_.optCustom);
-    SelectResolutionOf(params.HorRes, params.VertRes);
-    NoteCustomSize(params);
+    // Choosing the option of the saved size is a change of resolution: the row label says 0.
+    if (ResolutionPosition(params.HorRes, params.VertRes) >= 0) ui_.lblY->setText(QStringLiteral("0"));
     ShowParams();
     UpdateBandingItem();
-    PaletteArrays& palette = session_.palette;
-    Engine().SetColorPointers(palette.PalRed.data(), palette.PalGrn.data(), palette.PalBlu.data());
-    ApplyColormap(session_.colors, params.NumRanges);
-    ApplyControlStates();
     new EscapeWatch(this, [this] { EscapePressed(); });
-    session_.snapshots.SavePrevious(params, palette);
-    session_.snapshots.SaveShown(params, palette);
     KeepWindowPosition(this, positions_, RestoreWhen::kFirstShow);
 }
 
 void ExplorerWindow::ConnectCommands() {
-    connect(ui_.cmdPlot, &QPushButton::clicked, this, &ExplorerWindow::Plot);
+    connect(ui_.cmdPlot, &QPushButton::clicked, this, [this] { Plot(); });
     connect(ui_.cmdPause, &QPushButton::clicked, this, &ExplorerWindow::Pause);
     connect(ui_.cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(ui_.cmdSaveParam, &QPushButton::clicked, this, &ExplorerWindow::SaveParameters);
     connect(ui_.cmdLoadParam, &QPushButton::clicked, this, &ExplorerWindow::LoadParameters);
 }
 
+// The saved parameters, or the first-run ones; the session hands them and the palette to the library.
 void ExplorerWindow::LoadSettings() {
     const std::optional<ExplorerSettings> saved = LoadExplorerSettings(store_);
-    session_.params = saved ? saved->params : FractalParams{};
-    session_.UsingHLS = saved && saved->UsingHLS;
-    session_.history = LoadImageHistory(ImageHistoryPath(store_));
+    session_.Start(saved ? saved->params : FractalParams{}, saved && saved->UsingHLS,
+                   LoadImageHistory(ImageHistoryPath(store_)));
 }
 
 void ExplorerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!session_.flags.FirstPaint) return;
-    session_.flags.FirstPaint = false;
     // Pixels not yet plotted show in the picture area's own background colour.
     const QColor background = ui_.pic->BackgroundColor();
-    SetPaletteColor(
-        session_.palette, kNotPlottedEntry,
-        PackColor(static_cast<uint8_t>(background.red()), static_cast<uint8_t>(background.green()),
-                  static_cast<uint8_t>(background.blue())));
-    ui_.cmdLoadImage->setFocus();
+    if (session_.FirstPainted(PackColor(static_cast<uint8_t>(background.red()),
+                                        static_cast<uint8_t>(background.green()),
+                                        static_cast<uint8_t>(background.blue())))) {
+        ui_.cmdLoadImage->setFocus();
+    }
 }
 
 void ExplorerWindow::closeEvent(QCloseEvent* event) {
-    if (session_.flags.Plotting) {
+    if (session_.Doing() == Activity::kPlotting) {
         ShowMessage(
             QStringLiteral("The program cannot exit while plotting.\r\nClick the Pause button before "
                            "exiting."));
@@ -119,8 +112,8 @@ void ExplorerWindow::ShutDown() {
     QCoreApplication::sendPostedEvents(&runner_);
     CommitFocusedField();  // an edit not yet stored is kept, as when the focus moves on
     tutorial_->Close();
-    SaveExplorerSettings(store_, ExplorerSettings{session_.params, session_.UsingHLS});
-    if (session_.EngineHoldsImage) Engine().DllCleanup();
+    SaveExplorerSettings(store_, ExplorerSettings{session_.Params(), session_.UsingHLS()});
+    if (session_.EngineHoldsImage()) Engine().DllCleanup();
 }
 
 }  // namespace zenphra::app

@@ -2,10 +2,17 @@
 // geometry, colours, idle state, snapshots), lets the user set up an image in the parameter panel, has it
 // plotted row by row by the plot runner, and saves its settings when it closes. Its state and rules are
 // the session's; the window reads its controls into the session and shows what the session says.
+//
+// Every command handler opens a CommandGuard first: it refuses the command while the session's table
+// says its control is disabled, and when the command ends it puts every control into the state the
+// table gives and moves the focus where the command asked. In between, the handler tells the session
+// what happened through one of its intent methods and shows the result.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 
 #include "app/common/program_folders.h"
 #include "app/explorer/explorer_controls.h"
@@ -13,6 +20,7 @@
 #include "app/explorer/plot_runner.h"
 #include "app/imagefiles/image_browser_model.h"
 #include "app/params/param_entry_reader.h"
+#include "app/shell/focus_keeper.h"
 #include "app/shell/form_position.h"
 #include "app/shell/reg_settings.h"
 #include "app/shell/tutorial_box.h"
@@ -30,21 +38,16 @@ class ExplorerWindow : public QWidget {
     // Runs the start-up steps; the plotting library must already be bound (see startup_check.h).
     ExplorerWindow();
 
-    // Shows the parameters in the panel without letting its handlers react.
+    // Shows the parameters in the panel; no handler of the panel runs.
     void ShowParams();
-    // Checks the panel before a plot and reads the Julia constant and P1 to P3; on the first failing check
-    // shows its message and returns false. On success the panel shows the parameters again.
-    bool ValidateParams();
-    // Puts every control into the state the session's table gives.
-    void ApplyControlStates();
     // The banding label, and the banding item of the window menu with it.
     void SetBandingLabel();
     void UpdateBandingItem();
     // Opens the tutorial window, or shows it again as it was left.
     void ShowTutorialBox();
-    // The "&Plot" command: a new image from the panel, or the stopped one resumed where it stopped. The
-    // run goes on after it returns; RunEnded tells when it has stopped.
-    void Plot();
+    // The "&Plot" command: a new image from the panel, or the stopped one resumed where it stopped; or
+    // Undo. The run goes on after it returns; RunEnded tells when it has stopped.
+    void Plot(PlotRequest request = PlotRequest::kPlot);
 
     const ExplorerSession& Session() const { return session_; }
     // The folders the file dialogs start in; the dialogs and the image browser change them.
@@ -64,6 +67,16 @@ class ExplorerWindow : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    class CommandGuard;
+    class Held;
+
+    // The commands' guard (explorer_commands.cpp): the enable table and the focus a command asked for.
+    void ApplyControlStates();
+    void FocusWhenShown(QWidget* control) { focusWhenShown_ = control; }
+    // The window held by a file command or the colour editor for the dialogs they show.
+    Held HeldByFileCommand();
+    Held HeldByEditor();
+
     // Start-up and shut-down (explorer_window.cpp).
     void ConnectCommands();
     void LoadSettings();
@@ -73,26 +86,27 @@ class ExplorerWindow : public QWidget {
     void ConnectPanel();
     void EquationChosen();
     void RenderingChosen();
-    void SelectListPosition(QComboBox* list, int position);
     void ShowStarts(const std::vector<FieldStart>& starts);
     void ShowFieldsOf(const PanelShown& shown);
     PanelTexts PanelTextsNow() const;
     bool StoreField(PanelField field);
     bool CommitFocusedField();
+    // The panel's checks with their message: true when all passed.
+    bool Checked(const std::optional<QString>& message);
+    void ShowFields(std::initializer_list<PanelField> fields);
     void SetDefaultCoordinates();
 
     // Resolutions and colour ranges (explorer_options.cpp).
     void ConnectOptions();
     void ResolutionChosen(int32_t horRes, int32_t vertRes);
     void CustomChosen();
-    void SelectResolutionOf(int32_t horRes, int32_t vertRes);
+    void ShowResolutionOf(int32_t horRes, int32_t vertRes);
     void ShowResolutionOfImage();
     void SizePicture();
-    void ForgetImage();
+    void ShowNoImage();
     void RangesChosen(int32_t numRanges);
 
     // The image file commands (explorer_files.cpp).
-    class FileCommand;
     void ConnectFileCommands();
     void SaveImage();
     void LoadImage();
@@ -119,7 +133,7 @@ class ExplorerWindow : public QWidget {
     void AddNavigationItems(QMenu* menu);
     void GoBack();
     void GoForward();
-    void PlotImage(const EntryValues& image);
+    void PlotImage();
     void WheelZoom(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers);
     void CopyParameters();
     void PasteParameters();
@@ -160,8 +174,7 @@ class ExplorerWindow : public QWidget {
     void SaveParameters();
     void LoadParameters();
     void LoadParametersFrom(const QString& path);
-    void PlotLoadedEntry();
-    void TakeLoadedEntry(const EntryValues& entry);
+    void PlotLoadedEntry(const EntryValues& entry);
     int rememberedEntry_ = -1;  // the list position of the entry loaded last; -1 before the first
 
     ExplorerControls ui_;
@@ -176,6 +189,7 @@ class ExplorerWindow : public QWidget {
     WindowMenuItems menuItems_;
     NavigationItems navigation_;
     ExplorerSession session_;
+    QWidget* focusWhenShown_ = nullptr;  // where the focus goes once the controls show a command's end
     PlotRunner runner_;
     int32_t initResult_ = 0;            // the current run's InitPlot result
     KeyPreview* keyPreview_ = nullptr;  // the zoom box's and the Julia pick's keys
@@ -184,22 +198,48 @@ class ExplorerWindow : public QWidget {
     bool largeFonts_ = false;
 };
 
-// The window is busy while a file command runs, and idle again however the command ends.
-class ExplorerWindow::FileCommand {
+// Opened first by every command handler. A command whose control the session's table disables now is
+// refused: the guard is false and the handler returns. When an accepted command ends, however it ends,
+// the controls show the session's state and the focus goes where the command asked. Events that are no
+// command of a control (a run ended, the tutorial came or went) open a guard that is never refused.
+class ExplorerWindow::CommandGuard {
   public:
-    explicit FileCommand(ExplorerWindow& window) : window_(window) {
-        window_.session_.flags.FileBusy = true;
-        window_.ApplyControlStates();
+    CommandGuard(ExplorerWindow& window, bool ControlStates::*control)
+        : window_(window), accepted_(window.session_.Controls().*control) {}
+    explicit CommandGuard(ExplorerWindow& window) : window_(window), accepted_(true) {}
+    ~CommandGuard() {
+        if (accepted_) window_.ApplyControlStates();
     }
-    ~FileCommand() {
-        window_.session_.flags.FileBusy = false;
-        window_.ApplyControlStates();
-    }
-    FileCommand(const FileCommand&) = delete;
-    FileCommand& operator=(const FileCommand&) = delete;
+    CommandGuard(const CommandGuard&) = delete;
+    CommandGuard& operator=(const CommandGuard&) = delete;
+
+    explicit operator bool() const { return accepted_; }
 
   private:
     ExplorerWindow& window_;
+    bool accepted_;
+};
+
+// A file command or the colour editor holds the window while it lives: the controls show it at once,
+// before the dialogs come, and the idle state comes back however the command ends.
+class ExplorerWindow::Held {
+  public:
+    using Change = void (ExplorerSession::*)();
+    Held(ExplorerWindow& window, Change start, Change end) : focus_(&window), window_(window), end_(end) {
+        (window_.session_.*start)();
+        window_.ApplyControlStates();
+    }
+    ~Held() {
+        (window_.session_.*end_)();
+        window_.ApplyControlStates();
+    }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+  private:
+    FocusKeeper focus_;  // ends after the destructor has made the window idle, with the focus back
+    ExplorerWindow& window_;
+    Change end_;
 };
 
 }  // namespace zenphra::app

@@ -22,12 +22,12 @@ void ExplorerWindow::ConnectZoom() {
     connect(ui_.cmdZoomApply, &QPushButton::clicked, this, &ExplorerWindow::ApplyZoom);
     connect(ui_.cmdZoomCancel, &QPushButton::clicked, this, &ExplorerWindow::CancelZoom);
     connect(ui_.hsbSize, &QScrollBar::valueChanged, this, [this](int value) {
-        session_.zoom.SetRatio(static_cast<double>(value) / kPercent);
+        session_.Box().SetRatio(static_cast<double>(value) / kPercent);
         ShowZoomFields(ZoomHandle::kSize);
         DrawZoomBox();
     });
     connect(ui_.hsbRotate, &QScrollBar::valueChanged, this, [this](int value) {
-        session_.zoom.SetAngle(value);
+        session_.Box().SetAngle(value);
         ShowZoomFields(ZoomHandle::kTurn);
         DrawZoomBox();
     });
@@ -37,69 +37,66 @@ void ExplorerWindow::ConnectZoom() {
     keyPreview_ = new KeyPreview(
         this,
         [this](const QKeyEvent& key) {
-            if (session_.flags.ZoomMode) return ZoomKeyPressed(key);
-            return session_.flags.SwitchMode && PickKeyPressed(key);
+            if (session_.Doing() == Activity::kZoomBox) return ZoomKeyPressed(key);
+            return session_.Doing() == Activity::kJuliaPick && PickKeyPressed(key);
         },
         [this] {
-            if (session_.flags.ZoomMode) ZoomKeyReleased();
+            if (session_.Doing() == Activity::kZoomBox) ZoomKeyReleased();
         });
 }
 
 void ExplorerWindow::Zoom() {
-    if (!CommitFocusedField() || !ValidateParams()) return;
-    session_.ShowZoomBox();
+    const CommandGuard command(*this, &ControlStates::Zoom);
+    if (!command || !CommitFocusedField() || !Checked(session_.ShowZoomBox(PanelTextsNow()))) return;
+    ShowParams();
+    const ZoomBox& box = session_.Box();
     {
         // The box starts as these say; it is drawn once, below.
         const QSignalBlocker sizeBlocker(ui_.hsbSize);
         const QSignalBlocker rotateBlocker(ui_.hsbRotate);
-        ui_.hsbSize->setValue(qRound(session_.zoom.Ratio() * kPercent));
-        ui_.hsbRotate->setValue(session_.zoom.Angle());
+        ui_.hsbSize->setValue(qRound(box.Ratio() * kPercent));
+        ui_.hsbRotate->setValue(box.Angle());
     }
-    ui_.lblSizeFactor->setText(FormatNum(session_.zoom.Ratio(), 2));
-    ui_.lblAngle->setText(QString::number(session_.zoom.Angle()));
+    ui_.lblSizeFactor->setText(FormatNum(box.Ratio(), 2));
+    ui_.lblAngle->setText(QString::number(box.Angle()));
     ui_.pic->KeepCleanCopy();
     DrawZoomBox();
-    ApplyControlStates();
-    ui_.cmdZoomApply->setFocus();
+    FocusWhenShown(ui_.cmdZoomApply);
     keyPreview_->Start();
 }
 
 void ExplorerWindow::ApplyZoom() {
+    const CommandGuard command(*this, &ControlStates::ZoomFrame);
+    if (!command) return;
     keyPreview_->Stop();
     ui_.pic->DropCleanCopy();
     session_.ApplyZoom();
-    ApplyControlStates();
-    ui_.cmdPlot->setFocus();
-    const FractalParams& params = session_.params;
+    FocusWhenShown(ui_.cmdPlot);
+    const FractalParams& params = session_.Params();
     ui_.txtCx->ShowText(FormatNum(params.PrevRealCenter, 16));
     ui_.txtCy->ShowText(FormatNum(params.PrevImagCenter, 16));
     ui_.txtMagnify->ShowText(FormatNum(params.TotalMagnify, 16));
-    ui_.txtAngle->ShowText(FieldText(PanelField::kAngle, params));
+    ShowFields({PanelField::kAngle});
     Plot();
 }
 
 void ExplorerWindow::CancelZoom() {
+    const CommandGuard command(*this, &ControlStates::ZoomFrame);
+    if (!command) return;
     keyPreview_->Stop();
     ui_.pic->DropCleanCopy();
-    // The fields are put back by the window itself: a stopped plot keeps its row.
-    session_.flags.Loading = true;
     session_.CancelZoom();
-    for (const PanelField field :
-         {PanelField::kCx, PanelField::kCy, PanelField::kMagnify, PanelField::kAngle}) {
-        ui_.Field(field)->ShowText(FieldText(field, session_.params));
-    }
-    ApplyControlStates();
-    ui_.cmdPlot->setFocus();
-    session_.flags.Loading = false;
+    ShowFields({PanelField::kCx, PanelField::kCy, PanelField::kMagnify, PanelField::kAngle});
+    FocusWhenShown(ui_.cmdPlot);
 }
 
 void ExplorerWindow::DrawZoomBox() {
-    if (session_.flags.ZoomMode) ui_.pic->DrawZoomBox(session_.zoom.Outline());
+    if (session_.Doing() == Activity::kZoomBox) ui_.pic->DrawZoomBox(session_.Box().Outline());
 }
 
 // The panel shows what the box stands for as it changes.
 void ExplorerWindow::ShowZoomFields(ZoomHandle changed) {
-    const ZoomBox& box = session_.zoom;
+    const ZoomBox& box = session_.Box();
     switch (changed) {
         case ZoomHandle::kCentre:
             ui_.txtCx->ShowText(FormatNum(box.PlaneCentre().real, 20));
@@ -121,7 +118,7 @@ void ExplorerWindow::ShowZoomFields(ZoomHandle changed) {
 // Enter applies and Backspace cancels. Shift stands for any of Shift, Ctrl and Alt: with it the arrows
 // size and turn the box, without it they move it by a pixel.
 bool ExplorerWindow::ZoomKeyPressed(const QKeyEvent& key) {
-    ZoomBox& box = session_.zoom;
+    ZoomBox& box = session_.Box();
     const bool shifted =
         (key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != Qt::NoModifier;
     switch (key.key()) {
@@ -162,40 +159,40 @@ bool ExplorerWindow::ZoomKeyPressed(const QKeyEvent& key) {
 
 // The scroll bars catch up with the keys when a key is let go.
 void ExplorerWindow::ZoomKeyReleased() {
-    ui_.hsbSize->setValue(qRound(session_.zoom.Ratio() * kPercent));
-    ui_.hsbRotate->setValue(session_.zoom.Angle());
+    ui_.hsbSize->setValue(qRound(session_.Box().Ratio() * kPercent));
+    ui_.hsbRotate->setValue(session_.Box().Angle());
 }
 
 void ExplorerWindow::PicturePressed(QPoint pixel, Qt::MouseButton button) {
-    const WindowFlags& flags = session_.flags;
+    const Activity doing = session_.Doing();
     if (button == Qt::RightButton) {
         // A right click brings a hidden tutorial back, as its command does.
         if (tutorial_->IsOpen()) tutorial_->Show();
-        if (flags.SwitchMode) {
+        if (doing == Activity::kJuliaPick) {
             CancelSwitch();
-        } else if (flags.ZoomMode) {
-            session_.zoom.Contains(pixel) ? ApplyZoom() : CancelZoom();
+        } else if (doing == Activity::kZoomBox) {
+            session_.Box().Contains(pixel) ? ApplyZoom() : CancelZoom();
         }
         return;
     }
     if (button != Qt::LeftButton) return;
-    if (flags.SwitchMode) {
+    if (doing == Activity::kJuliaPick) {
         TakeSwitch();
-    } else if (flags.ZoomMode) {
-        ZoomBox& box = session_.zoom;
+    } else if (doing == Activity::kZoomBox) {
+        ZoomBox& box = session_.Box();
         box.Press(pixel);
         if (box.Dragged() == ZoomHandle::kNone) return;
         ui_.pic->setCursor(Qt::BlankCursor);  // the box shows where the drag is
         DrawZoomBox();                        // a dragged handle turns red
-    } else if (session_.Controls().Zoom) {
-        Zoom();
+    } else {
+        Zoom();  // on an idle image
     }
 }
 
 void ExplorerWindow::PictureMoved(QPoint pixel, Qt::MouseButtons buttons) {
-    const WindowFlags& flags = session_.flags;
-    ZoomBox& box = session_.zoom;
-    if (flags.ZoomMode && box.Dragged() != ZoomHandle::kNone) {
+    const bool zooming = session_.Doing() == Activity::kZoomBox;
+    ZoomBox& box = session_.Box();
+    if (zooming && box.Dragged() != ZoomHandle::kNone) {
         if (const std::optional<QPoint> putBack = box.DragTo(pixel)) {
             QCursor::setPos(ui_.pic->ScreenPosition(*putBack));
         }
@@ -204,15 +201,15 @@ void ExplorerWindow::PictureMoved(QPoint pixel, Qt::MouseButtons buttons) {
         return;
     }
     ApplyPicturePointer(session_.Controls().Pointer);
-    if (flags.SwitchMode && !session_.JuliaMode) PickAt(pixel);
-    if (flags.ZoomMode && box.HoverAt(pixel, buttons != Qt::NoButton) == ZoomHandle::kCentre) {
+    if (session_.Controls().JuliaPreview) PickAt(pixel);
+    if (zooming && box.HoverAt(pixel, buttons != Qt::NoButton) == ZoomHandle::kCentre) {
         ui_.pic->setCursor(Qt::SizeAllCursor);
     }
 }
 
 void ExplorerWindow::PictureReleased(QPoint /*pixel*/, Qt::MouseButton button) {
-    if (!session_.flags.ZoomMode || button != Qt::LeftButton) return;
-    ZoomBox& box = session_.zoom;
+    if (session_.Doing() != Activity::kZoomBox || button != Qt::LeftButton) return;
+    ZoomBox& box = session_.Box();
     const ZoomHandle dragged = box.Dragged();
     if (const std::optional<QPoint> onHandle = box.Release()) {
         QCursor::setPos(ui_.pic->ScreenPosition(*onHandle));

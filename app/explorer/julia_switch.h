@@ -1,6 +1,6 @@
 // The switch between a set and its Julia sets. From the set the user picks the Julia constant with the
 // pointer over the picture; from a Julia set the switch goes straight back to the set, centred on the
-// constant. Either way the new image starts unmagnified, unturned and with no iterations skipped.
+// constant. Either way the new image starts unmagnified and unturned.
 #pragma once
 
 #include <QPointF>
@@ -31,9 +31,14 @@ class JuliaPick {
 // The switch button's caption: to the other mode.
 QString SwitchCaption(bool juliaMode);
 
+// The image a switch makes: the Julia constant it keeps (none for a set) and where it looks.
+struct SwitchedImage {
+    PlanePoint julia;
+    PlaneView view;
+};
 // From the set to the Julia set of `constant`, centred on the plane's origin.
-void SwitchToJulia(FractalParams& params, const PlanePoint& constant);
-// From a Julia set back to its set, centred on the Julia constant, which is cleared.
-void SwitchToSet(FractalParams& params);
+SwitchedImage SwitchedToJulia(const PlanePoint& constant);
+// From a Julia set back to its set, centred on the Julia constant.
+SwitchedImage SwitchedToSet(const FractalParams& params);
 
 }  // namespace zenphra::app

@@ -1,6 +1,6 @@
 // Option buttons that exclude one another like a radio group but can also show none selected, which a
-// custom image size or an option that only opens a dialog needs. Selecting an option from the program
-// runs its handler just as a click does.
+// custom image size or an option that only opens a dialog needs. A click chooses an option and runs its
+// handler; the program only shows which option is selected, and runs nothing.
 #pragma once
 
 #include <QList>
@@ -16,22 +16,20 @@ class OptionGroup : public QObject {
   public:
     explicit OptionGroup(QObject* parent) : QObject(parent) {}
 
-    // Adds the option; a click on it selects it and runs `onSelect`.
-    void Add(QRadioButton* option, std::function<void()> onSelect);
+    // Adds the option; a click on it, unless it is selected already, selects it and runs `onChoose`.
+    void Add(QRadioButton* option, std::function<void()> onChoose);
 
-    // Selects the option alone and runs its handler.
-    void Select(QRadioButton* option);
+    // Shows the option alone selected, or none.
+    void Show(const QRadioButton* option);
+    void ShowNone() { Show(nullptr); }
 
-    // Clears every option without running anything.
-    void SelectNone();
-
-    // Clears the option without running anything.
+    // Clears the option.
     static void Clear(QRadioButton* option) { option->setChecked(false); }
 
   private:
     struct Entry {
         QRadioButton* option;
-        std::function<void()> onSelect;
+        std::function<void()> onChoose;
     };
     QList<Entry> entries_;
 };

@@ -135,6 +135,27 @@ std::optional<QString> CheckPanel(const PanelTexts& texts, const PanelShown& sho
     return std::nullopt;
 }
 
+PanelTexts ShownPanel(const FractalParams& params, const PanelTexts& panel) {
+    PanelTexts texts = panel;
+    const auto select = [](const QStringList& captions, int32_t position, int32_t& shown, QString& caption) {
+        if (position < 0 || position >= captions.size()) return;
+        shown = position;
+        caption = captions[position];
+    };
+    select(EquationCaptions(), EquationPosition(params.BaseEquation()), texts.equationPosition,
+           texts.equation);
+    select(RenderingCaptions(), RenderingPosition(params.Rendering), texts.renderingPosition,
+           texts.rendering);
+    if (UsesFunc1(params.Rendering))
+        select(FunctionCaptions(), params.Func1, texts.func1Position, texts.func1);
+    if (UsesFunc2(params.Rendering))
+        select(FunctionCaptions(), params.Func2, texts.func2Position, texts.func2);
+    for (int index = 0; index < kPanelFieldCount; ++index) {
+        texts.fields[static_cast<size_t>(index)] = FieldText(AllFields(index), params);
+    }
+    return texts;
+}
+
 void ReadPanel(const PanelTexts& texts, const PanelShown& shown, bool juliaMode, FractalParams& params) {
     params.EqnType = static_cast<int16_t>(EqnCode(texts.equationPosition) + (juliaMode ? kJuliaOffset : 0));
     params.Rendering = RendCode(texts.renderingPosition);

@@ -84,6 +84,11 @@ struct PanelTexts {
 // the first check that fails.
 std::optional<QString> CheckPanel(const PanelTexts& texts, const PanelShown& shown, FractalParams& params);
 
+// The panel as it shows the parameters: every field's text, and each list at the entry the parameters
+// name. A list keeps its selection where they name no entry of it (an unknown code, a hidden function
+// list), as the panel does.
+PanelTexts ShownPanel(const FractalParams& params, const PanelTexts& panel);
+
 // Reads the checked panel into the parameters: the equation code (with the Julia offset in Julia mode),
 // the rendering, the numbers of the always-shown fields, and the function positions (0 for a hidden
 // list).

@@ -56,6 +56,11 @@ void PictureBox::ClearPicture() {
 }
 
 void PictureBox::KeepCleanCopy() {
+    if (picture_.isNull()) {
+        // Nothing plotted shows yet (a plot stopped in its first row): the box goes over the background.
+        picture_ = QImage(contentsRect().size(), QImage::Format_RGB32);
+        picture_.fill(BackgroundColor());
+    }
     picture_ = picture_.convertToFormat(QImage::Format_RGB32);
     clean_ = picture_.copy();
 }

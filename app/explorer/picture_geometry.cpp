@@ -34,16 +34,27 @@ PlanePoint PictureGeometry::PlanePointAt(QPointF position) const {
                       centre_.imag + (dx * sinAngle_ + dy * cosAngle_) * planeStep_};
 }
 
-FractalParams ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
-                          double factor) {
+PlaneView ViewOf(const FractalParams& params) {
+    return PlaneView{
+        {params.PrevRealCenter, params.PrevImagCenter}, params.TotalMagnify, params.TotalAngleDeg};
+}
+
+void LookAt(const PlaneView& view, FractalParams& params) {
+    params.PrevRealCenter = view.centre.real;
+    params.PrevImagCenter = view.centre.imag;
+    params.TotalMagnify = view.magnify;
+    params.TotalAngleDeg = view.angle;
+}
+
+PlaneView ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
+                      double factor) {
     const PictureGeometry picture(params, shown);
     const PlanePoint fixed = picture.PlanePointAt(position);
     // The position lies `factor` times fewer plane units from the centre than before.
-    FractalParams zoomed = params;
-    zoomed.PrevRealCenter = fixed.real - (fixed.real - params.PrevRealCenter) / factor;
-    zoomed.PrevImagCenter = fixed.imag - (fixed.imag - params.PrevImagCenter) / factor;
-    zoomed.TotalMagnify = params.TotalMagnify * factor;
-    return zoomed;
+    return PlaneView{{fixed.real - (fixed.real - params.PrevRealCenter) / factor,
+                      fixed.imag - (fixed.imag - params.PrevImagCenter) / factor},
+                     params.TotalMagnify * factor,
+                     params.TotalAngleDeg};
 }
 
 }  // namespace zenphra::app

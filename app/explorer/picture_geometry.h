@@ -19,6 +19,19 @@ struct PlanePoint {
     bool operator==(const PlanePoint&) const = default;
 };
 
+// Where an image looks in the plane: the point at its centre, its magnification and its rotation in
+// degrees. The zoom box, the wheel and the Julia switch each make a new one.
+struct PlaneView {
+    PlanePoint centre;
+    double magnify = 1.0;
+    double angle = 0.0;
+
+    bool operator==(const PlaneView&) const = default;
+};
+
+PlaneView ViewOf(const FractalParams& params);
+void LookAt(const PlaneView& view, FractalParams& params);
+
 class PictureGeometry {
   public:
     PictureGeometry() = default;
@@ -43,9 +56,9 @@ class PictureGeometry {
     double sinAngle_ = 0.0;
 };
 
-// The image a wheel step makes: magnified by `factor` (below 1 it shows more of the plane) about the
+// Where a wheel step looks: magnified by `factor` (below 1 it shows more of the plane) about the
 // display position, which goes on showing the same plane point; the angle stays.
-FractalParams ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
-                          double factor);
+PlaneView ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
+                      double factor);
 
 }  // namespace zenphra::app

@@ -42,7 +42,7 @@ void ZoomTables::Fill(int32_t picWidth, int32_t picHeight) {
 
 void ZoomBox::FitTo(const DisplayFactor& shown) { tables_.Fill(shown.PicWidth, shown.PicHeight); }
 
-void ZoomBox::Start(const FractalParams& params, const DisplayFactor& shown, int32_t startY) {
+void ZoomBox::Start(const FractalParams& params, const DisplayFactor& shown) {
     geometry_ = PictureGeometry(params, shown);
     pictureSize_ = QPointF(shown.PicWidth, shown.PicHeight);
     centre_ = geometry_.ImageCentre();
@@ -51,10 +51,7 @@ void ZoomBox::Start(const FractalParams& params, const DisplayFactor& shown, int
     ratio_ = kStartRatio;
     angle_ = 0;
     hover_ = dragged_ = ZoomHandle::kNone;
-    startCentre_ = planeCentre_;
-    startMagnify_ = params.TotalMagnify;
-    startAngle_ = params.TotalAngleDeg;
-    savedRow_ = startY;
+    start_ = ViewOf(params);
 }
 
 ZoomOutline ZoomBox::Outline() const {
@@ -77,9 +74,9 @@ ZoomOutline ZoomBox::Outline() const {
     return outline;
 }
 
-QString ZoomBox::MagnifyText() const { return FormatNum(startMagnify_ / ratio_, 20); }
+QString ZoomBox::MagnifyText() const { return FormatNum(start_.magnify / ratio_, 20); }
 
-QString ZoomBox::AngleText() const { return FormatNum(startAngle_ + angle_, 20); }
+QString ZoomBox::AngleText() const { return FormatNum(start_.angle + angle_, 20); }
 
 ZoomHandle ZoomBox::HoverAt(QPoint pointer, bool buttonDown) {
     const ZoomOutline outline = Outline();
@@ -185,18 +182,8 @@ void ZoomBox::MoveBy(QPointF move) {
     planeCentre_ = geometry_.PlanePointAt(centre_);
 }
 
-void ZoomBox::ApplyTo(FractalParams& params) const {
-    params.PrevRealCenter = planeCentre_.real;
-    params.PrevImagCenter = planeCentre_.imag;
-    params.TotalMagnify = startMagnify_ / ratio_;
-    params.TotalAngleDeg = NormalisedAngle(startAngle_ + angle_);
-}
-
-void ZoomBox::RestoreTo(FractalParams& params) const {
-    params.PrevRealCenter = startCentre_.real;
-    params.PrevImagCenter = startCentre_.imag;
-    params.TotalMagnify = startMagnify_;
-    params.TotalAngleDeg = startAngle_;
+PlaneView ZoomBox::Applied() const {
+    return PlaneView{planeCentre_, start_.magnify / ratio_, NormalisedAngle(start_.angle + angle_)};
 }
 
 double NormalisedAngle(double degrees) {

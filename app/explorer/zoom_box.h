@@ -61,9 +61,8 @@ class ZoomBox {
 
     // The picture's shape: the box keeps it at every size and angle.
     void FitTo(const DisplayFactor& shown);
-    // A new box over the picture of the image: centred on it, half its size, not turned. `startY` is the
-    // row a stopped plot would resume at, given back when the box is cancelled.
-    void Start(const FractalParams& params, const DisplayFactor& shown, int32_t startY);
+    // A new box over the picture of the image: centred on it, half its size, not turned.
+    void Start(const FractalParams& params, const DisplayFactor& shown);
 
     ZoomOutline Outline() const;
     QPointF Centre() const { return centre_; }
@@ -103,11 +102,10 @@ class ZoomBox {
     // Moves the box; the plane centre follows.
     void MoveBy(QPointF move);
 
-    // Apply: the centre, magnification and angle the box stands for.
-    void ApplyTo(FractalParams& params) const;
-    // Cancel: what the box started from.
-    void RestoreTo(FractalParams& params) const;
-    int32_t SavedRow() const { return savedRow_; }
+    // Apply: the view the box stands for, its angle brought into (-180, 180].
+    PlaneView Applied() const;
+    // Cancel: the view the box started from.
+    const PlaneView& Started() const { return start_; }
 
   private:
     ZoomTables tables_;
@@ -123,11 +121,7 @@ class ZoomBox {
     QPointF dragOffset_;       // from the box's centre to the pointer, while moving
     int32_t lastPointer_ = 0;  // the pointer's last y while sizing, x while turning
 
-    // The image the box started from.
-    PlanePoint startCentre_;
-    double startMagnify_ = 1.0;
-    double startAngle_ = 0.0;
-    int32_t savedRow_ = 0;
+    PlaneView start_;  // of the image the box started from
 };
 
 // An angle in degrees brought into (-180, 180], whatever turns it holds.

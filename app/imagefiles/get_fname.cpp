@@ -1,5 +1,6 @@
 #include "app/imagefiles/get_fname.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <utility>
 
@@ -76,6 +77,13 @@ QString* RememberedFile(int16_t dialogType, FileLocations& locations) {
 
 }  // namespace
 
+QString NearestExistingFolder(const QString& folder) {
+    QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    while (!QFileInfo(path).isDir() && !QDir(path).isRoot())
+        path = QDir::cleanPath(path + QStringLiteral("/.."));
+    return path;
+}
+
 FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter) {
     FileDialogPresenter previous = std::move(Presenter());
     Presenter() = presenter ? std::move(presenter) : FileDialogPresenter(CancelEveryDialog);
@@ -94,8 +102,10 @@ QString GetFname(int16_t dialogType, int32_t numRanges, FileLocations& locations
     request.title = kind->title;
     request.filter = kind->description + QStringLiteral(" (*.") + kind->extension + QLatin1Char(')');
     request.defaultExtension = kind->extension;
-    request.startFolder = *kind->folder;
-    request.initialFile = rememberedFile != nullptr ? *rememberedFile : QString();
+    request.startFolder = NearestExistingFolder(*kind->folder);
+    // A file proposed by its full path would take the dialog back to its folder, gone or not.
+    if (rememberedFile != nullptr && QFileInfo(*rememberedFile).absoluteDir().exists())
+        request.initialFile = *rememberedFile;
     request.save = kind->save;
     request.confirmOverwrite = kind->confirmOverwrite;
     const std::optional<QString> chosen = Presenter()(request);

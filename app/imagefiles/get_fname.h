@@ -43,7 +43,12 @@ using FileDialogPresenter = std::function<std::optional<QString>(const FileDialo
 // dialog is cancelled.
 FileDialogPresenter SetFileDialogPresenter(FileDialogPresenter presenter);
 
-// Asks for a file name of the given kind. Colormap dialogs offer the extension of `numRanges` (".cm2",
+// The folder itself when it is there, else the nearest folder above it that is: where a dialog starts
+// when the folder it remembers has gone (or was never made).
+QString NearestExistingFolder(const QString& folder);
+
+// Asks for a file name of the given kind. The dialog starts in the kind's remembered folder, or the
+// nearest one above it that is there. Colormap dialogs offer the extension of `numRanges` (".cm2",
 // ".cm4", and ".cm8" for any other count). Returns the full path, kCancelled, or kBadExtension after
 // the extension message (the caller asks again).
 QString GetFname(int16_t dialogType, int32_t numRanges, FileLocations& locations);

@@ -15,7 +15,9 @@
 #include <QTimer>
 
 #include "app/common/engine_api.h"
+#include "app/imagefiles/get_fname.h"
 #include "app/shell/busy_pointer.h"
+#include "app/shell/enter_key.h"
 #include "app/shell/window_position.h"
 
 namespace zenphra::app {
@@ -111,12 +113,19 @@ void ImageBrowser::BuildControls() {
     // rebuilt under the pointer, so a single click must not open it.
     connect(dirBox_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { FolderChosen(dirBox_->row(item)); });
-    // The preview follows the selection, by mouse or by keys.
+    // The preview follows the selection, by mouse or by keys; a click on the file already selected
+    // previews it when it has not been (the preview was off when it was selected).
     connect(lstFiles_, &QListWidget::currentRowChanged, this, &ImageBrowser::FileChosen);
+    connect(lstFiles_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { FileChosen(lstFiles_->row(item)); });
     connect(lstFiles_, &QListWidget::itemActivated, this, &ImageBrowser::LoadChosen);
+    // Enter on a list does what that list does and no more: the Load button never acts on it as well.
+    KeepEnterKey(drvBox_);
+    KeepEnterKey(dirBox_, [this] { FolderChosen(dirBox_->currentRow()); });
+    KeepEnterKey(lstFiles_, [this] { LoadChosen(); });
     connect(chkPreview_, &QCheckBox::toggled, this, [this](bool show) { model_.SetShowPreview(show); });
     connect(cmdLoad_, &QPushButton::clicked, this, &ImageBrowser::LoadChosen);
-    connect(cmdCancel_, &QPushButton::clicked, this, &ImageBrowser::Cancel);
+    connect(cmdCancel_, &QPushButton::clicked, this, &ImageBrowser::reject);
 }
 
 void ImageBrowser::showEvent(QShowEvent* event) {
@@ -167,9 +176,9 @@ void ImageBrowser::LoadChosen() {
     accept();
 }
 
-void ImageBrowser::Cancel() {
+void ImageBrowser::reject() {
     model_.Cancel();
-    reject();
+    QDialog::reject();
 }
 
 void ImageBrowser::ShowModel() {
@@ -217,8 +226,7 @@ void ImageBrowser::ShowPreview() {
 QString ShowImageBrowser(QWidget* parent, FileLocations& locations, ImageFileMemory& memory,
                          const WindowPositions& positions) {
     ImageBrowser browser(locations, memory, positions, parent);
-    browser.exec();
-    return browser.SelectedImageFile();
+    return browser.exec() == QDialog::Accepted ? browser.SelectedImageFile() : kCancelled;
 }
 
 }  // namespace zenphra::app

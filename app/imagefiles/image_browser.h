@@ -27,6 +27,9 @@ class ImageBrowser : public QDialog {
     // The chosen path, or "Cancelled".
     const QString& SelectedImageFile() const { return model_.SelectedImageFile(); }
 
+    // Escape, the window's close button and Cancel all choose nothing.
+    void reject() override;
+
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -36,7 +39,6 @@ class ImageBrowser : public QDialog {
     void FolderChosen(int row);
     void FileChosen(int row);
     void LoadChosen();
-    void Cancel();
     // Shows the model's drives, folders, files, selection and preview.
     void ShowModel();
     void ShowPreview();
@@ -58,7 +60,8 @@ class ImageBrowser : public QDialog {
     QPushButton* cmdCancel_ = nullptr;
 };
 
-// Shows the browser modally over `parent` and returns the path of the file chosen, or "Cancelled".
+// Shows the browser modally over `parent` and returns the path of the file chosen with Load, or
+// "Cancelled" however else it was closed.
 QString ShowImageBrowser(QWidget* parent, FileLocations& locations, ImageFileMemory& memory,
                          const WindowPositions& positions);
 

@@ -28,12 +28,6 @@ QString DriveOf(const QString& folder, const QStringList& drives) {
     return drive;
 }
 
-// The folder itself if it can be listed, else the nearest folder above it that can.
-QString ExistingFolder(QString folder) {
-    while (!QFileInfo(folder).isDir() && !QDir(folder).isRoot()) folder = CleanFolder(folder + "/..");
-    return folder;
-}
-
 QList<FolderEntry> FolderList(const QString& drive, const QString& folder) {
     QStringList chain;
     for (QString path = folder; path != drive && !QDir(path).isRoot(); path = CleanFolder(path + "/.."))
@@ -68,7 +62,7 @@ ImageBrowserModel::ImageBrowserModel(FileLocations& locations, ImageFileMemory& 
     : locations_(locations), memory_(memory), drives_(ImageDrives()), selectedImageFile_(kCancelled) {
     Engine().SetThumbnailColorPointers(thumbnailPalette_.PalRed.data(), thumbnailPalette_.PalGrn.data(),
                                        thumbnailPalette_.PalBlu.data());
-    const QString folder = ExistingFolder(CleanFolder(locations_.ImageLoadFolder));
+    const QString folder = NearestExistingFolder(locations_.ImageLoadFolder);
     drive_ = DriveOf(folder, drives_);
     OpenFolder(folder);
 }
@@ -90,6 +84,7 @@ bool ImageBrowserModel::ChooseDrive(const QString& drive) {
     files_.clear();
     selectedFile_ = -1;
     preview_.reset();
+    previewed_ = -1;
     drive_ = drive;
     const QFileInfo root(drive);
     if (!root.isDir() || !root.isReadable()) {
@@ -109,6 +104,7 @@ void ImageBrowserModel::OpenFolder(const QString& folder) {
     files_ = ListImageFiles(folder_);
     selectedFile_ = -1;
     preview_.reset();
+    previewed_ = -1;
     if (started_) ClickFile(0);
 }
 
@@ -116,7 +112,9 @@ void ImageBrowserModel::ClickFile(int index) {
     if (index < 0 || index >= files_.size()) return;
     selectedFile_ = index;
     selectedImageFile_ = QDir(folder_).filePath(files_[index]);
-    if (memory_.ShowPreview) preview_ = MakePreview(selectedImageFile_);
+    if (!memory_.ShowPreview || previewed_ == index) return;
+    previewed_ = index;
+    preview_ = MakePreview(selectedImageFile_);
 }
 
 std::optional<ImagePreview> ImageBrowserModel::MakePreview(const QString& path) {

@@ -83,7 +83,8 @@ class ImageBrowserModel {
     void OpenFolder(const QString& folder);
     // Selects the file and, when previews are shown, previews it: a file that cannot be previewed gets its
     // message and no preview, but stays selected and can still be loaded. Without previews the preview
-    // shown stays as it is.
+    // shown stays as it is. A file is previewed once while it stays selected: clicked again it is
+    // previewed only when it was not (it was selected while previews were off).
     void ClickFile(int index);
 
     // The selected file is chosen: its drive, folder and name are remembered, and its folder becomes the
@@ -104,6 +105,7 @@ class ImageBrowserModel {
     QStringList files_;
     int selectedFile_ = -1;
     std::optional<ImagePreview> preview_;
+    int previewed_ = -1;  // the file the preview was last made for, shown or refused; -1 for none
     QString selectedImageFile_;
     bool started_ = false;  // the window has been shown
 };

@@ -4,6 +4,7 @@
 
 #include "app/common/engine_api.h"
 #include "app/common/messages.h"
+#include "app/common/text_lines.h"
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/fractal_text.h"
 
@@ -24,6 +25,11 @@ bool SaveImageFile(const QString& path, const FractalParams& params, int32_t plo
                    const PaletteArrays& palette) {
     const std::optional<QByteArray> text = FractalTextToSave(params, plotRow, palette);
     if (!text) return false;
+    // The library would rename its new file over one marked read-only, as the folder allows it.
+    if (IsMarkedReadOnly(path)) {
+        ShowMessage(QStringLiteral("Error saving \"") + path + QStringLiteral("\""));
+        return false;
+    }
     const int32_t result = Engine().WriteFractalFile(QFile::encodeName(path).constData(), text->constData());
     return !ErrCheck(result, path);
 }

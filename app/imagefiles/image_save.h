@@ -20,8 +20,9 @@ std::optional<QByteArray> FractalTextToSave(const FractalParams& params, int32_t
                                             const PaletteArrays& palette);
 
 // Writes the image the library holds to `path` with that text. True when the file was written; otherwise
-// the message has been shown (the text's, or the library's result through ErrCheck) and any file of that
-// name is as it was. The row is only read: the caller's own resume row stays what it was.
+// the message has been shown (the text's, "Error saving" for a file marked read-only, or the library's
+// result through ErrCheck) and any file of that name is as it was. The row is only read: the caller's own
+// resume row stays what it was.
 bool SaveImageFile(const QString& path, const FractalParams& params, int32_t plotRow,
                    const PaletteArrays& palette);
 

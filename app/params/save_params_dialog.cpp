@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/shell/enter_key.h"
 #include "app/shell/window_position.h"
 
 namespace zenphra::app {
@@ -88,6 +89,10 @@ SaveParamsDialog::SaveParamsDialog(const SaveParamsModel& model, const QString& 
     lstEntries_->setFixedWidth(kListWidth);
     connect(lstEntries_, &QListWidget::itemDoubleClicked, this,
             [this](const QListWidgetItem* item) { txtEntry_->setText(item->text()); });
+    // Enter on a name copies it as a double click does, and no more.
+    KeepEnterKey(lstEntries_, [this] {
+        if (const QListWidgetItem* item = lstEntries_->currentItem()) txtEntry_->setText(item->text());
+    });
 
     auto* cmdOK = Named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
     auto* cmdCancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");

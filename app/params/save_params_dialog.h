@@ -1,6 +1,6 @@
 // The save dialog (frmSavePars): the user names the new entry, may add an author and three comments,
-// and sees the names already in the file; a double click on one copies it into the name. The rules are
-// SaveParamsModel's; the dialog closes accepted once the entry is written, rejected on Cancel.
+// and sees the names already in the file; a double click on one (or Enter) copies it into the name. The rules
+// are SaveParamsModel's; the dialog closes accepted once the entry is written, rejected on Cancel.
 #pragma once
 
 #include <QDialog>

@@ -13,12 +13,17 @@
 namespace zenphra::app {
 namespace {
 
+// A key that types something no filter can take: a character of two UTF-16 units (outside the Basic
+// Multilingual Plane), or several characters at once.
+constexpr int kUntypable = -1;
+
 // The character a key types, as the filters see it: Backspace is 8; keys that type nothing (arrows,
 // Home, Delete) give 0 and keep their usual editing meaning.
 int TypedCode(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Backspace) return kBackspaceKey;
     const QString text = event.text();
-    if (text.size() != 1 || text[0] < QLatin1Char(' ') || text[0] == QChar(0x7f)) return 0;
+    if (text.isEmpty() || text[0] < QLatin1Char(' ') || text[0] == QChar(0x7f)) return 0;
+    if (text.size() != 1) return kUntypable;
     return text[0].unicode();
 }
 
@@ -80,7 +85,12 @@ void FilteredField::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (hasSelectedText()) clear();
+    if (code == kUntypable) return;
+    // Typing replaces the whole field, as an edit of the user's even when the filter then refuses the key.
+    if (hasSelectedText()) {
+        selectAll();
+        del();
+    }
     if (filter_(code, text().trimmed()) == 0) return;
     QLineEdit::keyPressEvent(event);
 }

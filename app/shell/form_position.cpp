@@ -35,6 +35,18 @@ int ClampStart(int start, int size, int low, int high) {
     return std::clamp(start, low, std::max(low, high - size + 1));
 }
 
+const QRect& NearestScreen(const QRect& frame, const QList<QRect>& screens) {
+    return *std::min_element(screens.begin(), screens.end(), [&](const QRect& a, const QRect& b) {
+        return DistanceToScreen(frame, a) < DistanceToScreen(frame, b);
+    });
+}
+
+// The frame's place moved the shortest way onto the screen, as far as its size allows.
+QPoint MovedOnto(const QRect& frame, const QRect& screen) {
+    return QPoint(ClampStart(frame.left(), frame.width(), screen.left(), screen.right()),
+                  ClampStart(frame.top(), frame.height(), screen.top(), screen.bottom()));
+}
+
 }  // namespace
 
 bool IsLargeFonts(double logicalDpiX) { return logicalDpiX > kStandardPixelsPerInch; }
@@ -80,12 +92,18 @@ QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens) {
     for (const QRect& screen : screens) {
         if (ReachableOn(frame, screen)) return frame.topLeft();
     }
-    const QRect nearest =
-        *std::min_element(screens.begin(), screens.end(), [&](const QRect& a, const QRect& b) {
-            return DistanceToScreen(frame, a) < DistanceToScreen(frame, b);
-        });
-    return QPoint(ClampStart(frame.left(), frame.width(), nearest.left(), nearest.right()),
-                  ClampStart(frame.top(), frame.height(), nearest.top(), nearest.bottom()));
+    return MovedOnto(frame, NearestScreen(frame, screens));
+}
+
+QPoint WhollyOnScreen(const QRect& frame, const QList<QRect>& screens) {
+    if (screens.isEmpty()) return frame.topLeft();
+    const auto area = [&frame](const QRect& screen) {
+        const QRect common = frame.intersected(screen);
+        return int64_t(common.width()) * common.height();
+    };
+    const QRect& fullest = *std::max_element(
+        screens.begin(), screens.end(), [&](const QRect& a, const QRect& b) { return area(a) < area(b); });
+    return MovedOnto(frame, area(fullest) > 0 ? fullest : NearestScreen(frame, screens));
 }
 
 }  // namespace zenphra::app

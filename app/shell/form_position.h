@@ -53,4 +53,9 @@ std::optional<FormPosition> RestoreFormPosition(const CRegSettings& store, const
 // on a monitor that has since gone comes up on one that is there.
 QPoint KeepOnScreen(const QRect& frame, const QList<QRect>& screens);
 
+// Where a window that the program places itself (beside another) comes up whole: on the screen that
+// holds most of it (the nearest screen when none does), moved the shortest way until all of it lies on
+// that screen, as far as its size allows (a window larger than the screen has its top-left corner there).
+QPoint WhollyOnScreen(const QRect& frame, const QList<QRect>& screens);
+
 }  // namespace zenphra::app

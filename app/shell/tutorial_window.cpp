@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -65,6 +66,8 @@ TutorialWindow::TutorialWindow(const QStringList& entries, const WindowPositions
     connect(cmdAbout, &QPushButton::clicked, this, [this] { ShowAbout(positions_, this); });
     connect(cmdHide, &QPushButton::clicked, this, &QWidget::hide);
     connect(cmdDone, &QPushButton::clicked, this, &QWidget::close);
+    // Escape puts the window away as Hide does, keeping its place in the text.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::hide);
 
     auto* heading = new QHBoxLayout;
     heading->addWidget(picture);

@@ -1,5 +1,6 @@
 // The tutorial window: the tutorial's lines in a list the user scrolls through while the explorer stays
-// usable. "Hide" puts it away as it is, scroll position and all; "Done" (or closing it) ends it.
+// usable. "Hide" (or Escape) puts it away as it is, scroll position and all; "Done" (or closing it) ends
+// it.
 #pragma once
 
 #include <QStringList>

@@ -33,9 +33,8 @@ class PositionKeeper : public QObject {
             RestoreFormPosition(positions_.store, window_->objectName(), positions_.largeFonts);
         if (!stored) return;
         const QRect place = ToPixels(*stored, TwipsPerPixelX(), TwipsPerPixelY());
-        QList<QRect> screens;
-        for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
-        window_->move(KeepOnScreen(QRect(place.topLeft(), window_->frameGeometry().size()), screens));
+        window_->move(
+            KeepOnScreen(QRect(place.topLeft(), window_->frameGeometry().size()), AvailableScreens()));
     }
 
     void Save() {
@@ -54,6 +53,21 @@ class PositionKeeper : public QObject {
 
 void KeepWindowPosition(QWidget* window, const WindowPositions& positions, RestoreWhen when) {
     new PositionKeeper(window, positions, when);
+}
+
+QList<QRect> AvailableScreens() {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+    return screens;
+}
+
+void PlaceWhollyOnScreen(QWidget* window, QPoint place) {
+    QSize framed = window->size();
+    if (const QWidget* owner = window->parentWidget(); owner != nullptr) {
+        const QWidget* ownerWindow = owner->window();
+        framed += ownerWindow->frameGeometry().size() - ownerWindow->geometry().size();
+    }
+    window->move(WhollyOnScreen(QRect(place, framed), AvailableScreens()));
 }
 
 }  // namespace zenphra::app

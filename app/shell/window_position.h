@@ -17,4 +17,12 @@ enum class RestoreWhen { kFirstShow, kEveryShow };
 // sizes, so only the place is restored.
 void KeepWindowPosition(QWidget* window, const WindowPositions& positions, RestoreWhen when);
 
+// The available areas of the screens there are now.
+QList<QRect> AvailableScreens();
+
+// Moves the window, not yet shown, to `place` (its frame's top-left corner), or as near to it as keeps
+// all of it on a screen. Its frame is taken to be as wide as its owner's: the window manager frames a
+// program's windows alike, and a window's own frame is known only once it is shown.
+void PlaceWhollyOnScreen(QWidget* window, QPoint place);
+
 }  // namespace zenphra::app

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QList>
+#include <QTemporaryDir>
 
 #include "app/imagefiles/err_check.h"
 #include "app/imagefiles/get_fname.h"
@@ -7,6 +9,15 @@
 
 namespace zenphra::app {
 namespace {
+
+// The start-up locations under the root, with the folders they and the tests' answers name made.
+FileLocations MadeLocations(const QTemporaryDir& root) {
+    for (const char* folder :
+         {"app/Images", "app/Parameters", "app/Colormaps", "home/me/pics", "p", "c", "other", "mine"}) {
+        QDir(root.path()).mkpath(QString::fromLatin1(folder));
+    }
+    return StartupLocations(root.path() + "/app");
+}
 
 // Answers every file dialog with the next prepared path (or a cancel) and records what it was asked.
 class FileDialogTest : public ::testing::Test {
@@ -24,7 +35,11 @@ class FileDialogTest : public ::testing::Test {
         return GetFname(type, numRanges, locations_);
     }
 
-    FileLocations locations_ = StartupLocations("/app");
+    // A path under the test's own root, where the folders the dialogs start in are there.
+    QString At(const char* path) const { return root_.path() + QString::fromLatin1(path); }
+
+    QTemporaryDir root_;
+    FileLocations locations_ = MadeLocations(root_);
     QList<std::optional<QString>> answers_;
     QList<FileDialogRequest> requests_;
     MessageRecorder recorder_;
@@ -34,56 +49,79 @@ class FileDialogTest : public ::testing::Test {
 };
 
 TEST_F(FileDialogTest, SaveImageDialogIsSetUpAndRemembersFolderAndName) {
-    EXPECT_EQ(Ask(kSaveImageDialog, "/home/me/pics/Spiral.v2.PNG"), kBadExtension);  // two dots
-    EXPECT_EQ(Ask(kSaveImageDialog, "/home/me/pics/Spiral.PNG"), "/home/me/pics/Spiral.PNG");
+    EXPECT_EQ(Ask(kSaveImageDialog, At("/home/me/pics/Spiral.v2.PNG")), kBadExtension);  // two dots
+    EXPECT_EQ(Ask(kSaveImageDialog, At("/home/me/pics/Spiral.PNG")), At("/home/me/pics/Spiral.PNG"));
 
     const FileDialogRequest& request = requests_.first();
     EXPECT_EQ(request.title, "Save Fractal Image File");
     EXPECT_EQ(request.filter, "Fractal Image Files [*.PNG] (*.png)");
     EXPECT_EQ(request.defaultExtension, "png");
-    EXPECT_EQ(request.startFolder, "/app/Images");
+    EXPECT_EQ(request.startFolder, At("/app/Images"));
     EXPECT_TRUE(request.save);
     EXPECT_TRUE(request.confirmOverwrite);
-    EXPECT_EQ(requests_[1].startFolder, "/app/Images");  // the refused name was not remembered
-    EXPECT_EQ(locations_.ImageSaveFolder, "/home/me/pics");
-    EXPECT_EQ(locations_.ImageLoadFolder, "/app/Images");
+    EXPECT_EQ(requests_[1].startFolder, At("/app/Images"));  // the refused name was not remembered
+    EXPECT_EQ(locations_.ImageSaveFolder, At("/home/me/pics"));
+    EXPECT_EQ(locations_.ImageLoadFolder, At("/app/Images"));
     EXPECT_EQ(locations_.SavedImageName, "Spiral");
 }
 
 TEST_F(FileDialogTest, WrongExtensionShowsTheDialogsMessage) {
-    EXPECT_EQ(Ask(kSaveParamsDialog, "/p/mine.txt"), kBadExtension);
+    EXPECT_EQ(Ask(kSaveParamsDialog, At("/p/mine.txt")), kBadExtension);
     ASSERT_EQ(recorder_.messages().size(), 1);
     EXPECT_EQ(recorder_.lastText(),
               "Incorrect filename extension.\r\nIf an extension is entered, it must be .prm");
     EXPECT_EQ(recorder_.messages()[0].title, "Save Fractal Parameters");
     EXPECT_EQ(recorder_.messages()[0].icon, MessageIcon::kExclamation);
-    EXPECT_EQ(Ask(kSaveImageDialog, "/p/mine.apng"), kBadExtension);  // ends in "png" but is not ".png"
-    EXPECT_EQ(Ask(kSaveImageDialog, "/p/minepng"), kBadExtension);
+    EXPECT_EQ(Ask(kSaveImageDialog, At("/p/mine.apng")), kBadExtension);  // ends in "png" but is not ".png"
+    EXPECT_EQ(Ask(kSaveImageDialog, At("/p/minepng")), kBadExtension);
 }
 
 TEST_F(FileDialogTest, ColormapDialogsFollowTheNumberOfRanges) {
-    EXPECT_EQ(Ask(kLoadColormapDialog, "/c/warm.cm8", 4), kBadExtension);
+    EXPECT_EQ(Ask(kLoadColormapDialog, At("/c/warm.cm8"), 4), kBadExtension);
     EXPECT_EQ(requests_.last().filter, "Colormap Files [*.CM4] (*.cm4)");
     EXPECT_FALSE(requests_.last().save);
-    EXPECT_EQ(Ask(kSaveColormapDialog, "/c/warm.cm2", 2), "/c/warm.cm2");
+    EXPECT_EQ(Ask(kSaveColormapDialog, At("/c/warm.cm2"), 2), At("/c/warm.cm2"));
     EXPECT_TRUE(requests_.last().confirmOverwrite);
-    EXPECT_EQ(Ask(kLoadColormapDialog, "/c/warm.cm8", 3), "/c/warm.cm8");
+    EXPECT_EQ(Ask(kLoadColormapDialog, At("/c/warm.cm8"), 3), At("/c/warm.cm8"));
     EXPECT_EQ(requests_.last().defaultExtension, "cm8");
-    EXPECT_EQ(locations_.ColormapSaveFolder, "/c");
+    EXPECT_EQ(locations_.ColormapSaveFolder, At("/c"));
 }
 
 TEST_F(FileDialogTest, ParameterDialogsRememberTheirOwnFileAndFolder) {
-    EXPECT_EQ(Ask(kLoadParamsDialog, "/other/set.prm"), "/other/set.prm");
-    EXPECT_EQ(Ask(kLoadParamsDialog, "/other/set.prm"), "/other/set.prm");
-    EXPECT_EQ(Ask(kSaveParamsDialog, "/mine/new.prm"), "/mine/new.prm");
+    EXPECT_EQ(Ask(kLoadParamsDialog, At("/other/set.prm")), At("/other/set.prm"));
+    EXPECT_EQ(Ask(kLoadParamsDialog, At("/other/set.prm")), At("/other/set.prm"));
+    EXPECT_EQ(Ask(kSaveParamsDialog, At("/mine/new.prm")), At("/mine/new.prm"));
 
     EXPECT_EQ(requests_[0].initialFile, "");
-    EXPECT_EQ(requests_[1].startFolder, "/other");
-    EXPECT_EQ(requests_[1].initialFile, "/other/set.prm");
-    EXPECT_EQ(requests_[2].startFolder, "/app/Parameters");
+    EXPECT_EQ(requests_[1].startFolder, At("/other"));
+    EXPECT_EQ(requests_[1].initialFile, At("/other/set.prm"));
+    EXPECT_EQ(requests_[2].startFolder, At("/app/Parameters"));
     EXPECT_EQ(requests_[2].initialFile, "");
     EXPECT_FALSE(requests_[2].confirmOverwrite);  // entries are added to an existing file
-    EXPECT_EQ(locations_.LastSavedParamFile, "/mine/new.prm");
+    EXPECT_EQ(locations_.LastSavedParamFile, At("/mine/new.prm"));
+}
+
+// A remembered folder that is not there (gone since, or never made) is not where a dialog starts: it
+// starts in the nearest folder above it that is, proposes no file of the folder that is gone, and the
+// folder stays remembered for when it is back.
+TEST_F(FileDialogTest, DialogsStartInAFolderThatIsThere) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("program/Images"));
+    locations_ = StartupLocations(root.path() + "/program");
+    locations_.ParamLoadFolder = root.path() + "/usb/params";
+    locations_.LastLoadedParamFile = root.path() + "/usb/params/set.prm";
+    for (int16_t type = kLoadImageDialog; type <= kSaveParamsDialog; ++type) {
+        EXPECT_EQ(GetFname(type, 8, locations_), kCancelled);
+    }
+    ASSERT_EQ(requests_.size(), 6);
+    EXPECT_EQ(requests_[kLoadImageDialog].startFolder, root.path() + "/program/Images");
+    EXPECT_EQ(requests_[kSaveImageDialog].startFolder, root.path() + "/program/Images");
+    for (int16_t type : {kLoadColormapDialog, kSaveColormapDialog, kSaveParamsDialog})
+        EXPECT_EQ(requests_[type].startFolder, root.path() + "/program") << type;
+    EXPECT_EQ(requests_[kLoadParamsDialog].startFolder, root.path());
+    EXPECT_EQ(requests_[kLoadParamsDialog].initialFile, "");
+    EXPECT_EQ(locations_.ParamLoadFolder, root.path() + "/usb/params");
+    EXPECT_EQ(locations_.LastLoadedParamFile, root.path() + "/usb/params/set.prm");
 }
 
 TEST_F(FileDialogTest, CancelAndBadDialogTypeReturnCancelled) {

@@ -132,6 +132,9 @@ TEST_F(ImageBrowserModelTest, WithoutPreviewAClickOnlySelects) {
     EXPECT_TRUE(model.CanLoad());
     EXPECT_EQ(model.Preview()->Resolution, "640 x 480");  // still the first file's
     EXPECT_FALSE(memory_.ShowPreview);
+    model.SetShowPreview(true);
+    model.ClickFile(1);  // the file selected meanwhile, clicked again
+    EXPECT_EQ(model.Preview()->Resolution, "320 x 240");
 }
 
 TEST_F(ImageBrowserModelTest, AFolderWithoutImagesLeavesLoadDisabled) {
@@ -159,7 +162,9 @@ TEST_F(ImageBrowserModelTest, FilesThatCannotBePreviewedGetTheirMessageAndCanSti
     model.ClickFile(2);
     ASSERT_TRUE(model.Preview().has_value());
     model.ClickFile(1);
+    model.ClickFile(1);  // clicked again: the preview was refused already, and said so once
     EXPECT_EQ(messages_.lastText(), "The file \"" + File("b.png") + "\" is not a valid PNG file.");
+    EXPECT_EQ(messages_.messages().size(), 2);
     EXPECT_FALSE(model.Preview().has_value());
     EXPECT_TRUE(model.CanLoad());
     model.Load();

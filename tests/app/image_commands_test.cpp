@@ -1,6 +1,7 @@
 // Saving and loading images as the explorer and the renderer do, on real files through the real library:
 // what a load gives back, and that a file that cannot be used changes nothing.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -205,7 +206,8 @@ TEST_F(ImageCommandsTest, AFileThatCannotBeUsedChangesNothingAndTheImageStays) {
     EXPECT_EQ(QSize(width, height), QSize(160, 120));
 }
 
-TEST_F(ImageCommandsTest, ParametersTooLongForTheFileAreRefusedBeforeWriting) {
+// Parameters too long for the file, and a file marked read-only, are refused before anything is written.
+TEST_F(ImageCommandsTest, RefusedSavesLeaveTheOldFileAsItWas) {
     FractalParams params = SmallSample();
     Plot(params, 0);
     const QString path = File("kept.png");
@@ -217,6 +219,15 @@ TEST_F(ImageCommandsTest, ParametersTooLongForTheFileAreRefusedBeforeWriting) {
     EXPECT_FALSE(SaveImageFile(File("new.png"), params, 0, palette));
     EXPECT_EQ(messages_.texts(),
               QStringList(2, "The parameters of this image are too long to be saved with it."));
+    EXPECT_EQ(FileBytes(path), old);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"kept.png"});
+
+    // Marked read-only, the file stays even for a user the system would let replace it.
+    params = SmallSample();
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    EXPECT_FALSE(SaveImageFile(path, params, 10, palette));
+    EXPECT_EQ(messages_.lastText(), "Error saving \"" + path + "\"");
+    EXPECT_EQ(messages_.messages().last().icon, MessageIcon::kExclamation);
     EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"kept.png"});
 }

@@ -54,5 +54,23 @@ TEST(WindowPositionTest, AWindowOffEveryScreenIsMovedOntoTheNearestOne) {
     EXPECT_EQ(KeepOnScreen(QRect(-100, -100, 2000, 1200), {kLaptop}), QPoint(0, 0));
 }
 
+// A window the program places beside another (the colormap editor beside the main window) must be seen
+// whole: it goes onto the screen that holds most of it, as near to its place as its size allows.
+TEST(WindowPositionTest, AWindowPutBesideAnotherIsMovedWhollyOntoItsScreen) {
+    const QList<QRect> screens{kLaptop, kMonitorRight};
+    EXPECT_EQ(WhollyOnScreen(kDialog, screens), kDialog.topLeft());
+    EXPECT_EQ(WhollyOnScreen(kDialog.translated(2200, 100), screens), QPoint(2500, 300));
+    // Past the right edge of the only screen by 55 pixels, and past its bottom.
+    EXPECT_EQ(WhollyOnScreen(QRect(1575, 200, 400, 300), {kLaptop}), QPoint(1520, 200));
+    EXPECT_EQ(WhollyOnScreen(QRect(300, 900, 400, 300), {kLaptop}), QPoint(300, 780));
+    // Across two monitors: onto the one that holds more of it (220 of its 400 columns here).
+    EXPECT_EQ(WhollyOnScreen(QRect(1700, 100, 400, 300), screens), QPoint(1520, 100));
+    EXPECT_EQ(WhollyOnScreen(QRect(1800, 100, 400, 300), screens), QPoint(1920, 100));
+    // On no screen at all: onto the nearest; larger than the screen: its top-left corner there.
+    EXPECT_EQ(WhollyOnScreen(QRect(2500, 300, 400, 300), {kLaptop}), QPoint(1520, 300));
+    EXPECT_EQ(WhollyOnScreen(QRect(-100, -100, 2000, 1200), {kLaptop}), QPoint(0, 0));
+    EXPECT_EQ(WhollyOnScreen(QRect(-5000, -5000, 400, 300), {}), QPoint(-5000, -5000));
+}
+
 }  // namespace
 }  // namespace zenphra::app

@@ -144,6 +144,9 @@ TEST(MovieProgressTest, FramesDoneTheFramesRowsAndTheTimeLeftFromThisRunsRows) {
     EXPECT_EQ(MovieProgressText(36000, 360, 120, 0, 0.5),
               "100/120 frames  frame 101: 0/360 rows  0:00 elapsed  --:-- left");
     EXPECT_EQ(MovieProgressText(43200, 360, 120, 43200, 75.0), "120/120 frames  1:15 elapsed  0:00 left");
+    // A task plotting frames 41 to 44 of the movie counts its own four and names the movie's frame.
+    EXPECT_EQ(MovieProgressText(540, 360, 4, 540, 3.0, 40),
+              "1/4 frames  frame 42: 180/360 rows  0:03 elapsed  0:05 left");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The colormap editor window over a plotted picture: what each editor shows, the mouse on the boxes,
 // the scrollbars and the triangles, the buttons, and the picture following every accepted change.
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyleOptionSlider>
@@ -22,16 +24,27 @@ class ColorEditorWindowTest : public QObject {
     Q_OBJECT
 
   private:
+    // Opens the editor beside a new host, which stands left of the screen's middle so that the editor
+    // fits beside it.
     void Open(int32_t ranges, bool usingHLS = false, bool largeFonts = false) {
-        dialog_.reset();
-        host_ = std::make_unique<EditorHost>(ranges, QSize(256, 192));
-        host_->usingHLS = usingHLS;
-        host_->show();
+        NewHost(ranges, QPoint(-200, 0), usingHLS);
         ColorEditorContext context = host_->Context();
         context.placement.largeFonts = largeFonts;
         dialog_ = std::make_unique<ColorEditorDialog>(context, host_.get());
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+    }
+
+    // A host whose frame stands at `place`. The old host goes first: it takes the palette back from the
+    // library when it ends.
+    void NewHost(int32_t ranges, QPoint place, bool usingHLS = false) {
+        dialog_.reset();
+        host_.reset();
+        host_ = std::make_unique<EditorHost>(ranges, QSize(256, 192));
+        host_->usingHLS = usingHLS;
+        host_->move(place);
+        host_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
     }
 
     template <typename Control>
@@ -236,32 +249,55 @@ class ColorEditorWindowTest : public QObject {
         SetFileDialogPresenter(previous);
     }
 
-    void cancelPutsThePictureBackAndEveryOtherWayOutKeepsIt() {
-        Open(8);
-        const PaletteArrays start = host_->palette;
-        const QImage picture = Picture();
-        ClickBox(kMaxIterEntry);
-        Bar("hsbGrn")->triggerAction(QAbstractSlider::SliderToMaximum);
-        QTest::mouseClick(Get<QPushButton>("cmdLeft"), Qt::LeftButton);
-        QVERIFY(Picture() != picture);
-        QTest::mouseClick(Get<QPushButton>("cmdCancel"), Qt::LeftButton);
-        QVERIFY(!dialog_->isVisible());
-        QCOMPARE(host_->palette, start);
-        QCOMPARE(host_->colors.MaxIterColor, 0);
-        QCOMPARE(Picture(), picture);
-
-        for (const auto& close :
-             {std::function<void()>([this] { dialog_->close(); }),
+    // Cancel, Escape and the window's close button all mean "no": the palette and the picture go back to
+    // what they were when the editor opened. Only OK keeps the edits.
+    void everyWayOutButOkPutsThePictureBack() {
+        for (const auto& leave :
+             {std::function<void()>(
+                  [this] { QTest::mouseClick(Get<QPushButton>("cmdCancel"), Qt::LeftButton); }),
               std::function<void()>([this] { QTest::keyClick(dialog_.get(), Qt::Key_Escape); }),
-              std::function<void()>([this] { Get<QPushButton>("cmdOK")->click(); })}) {
+              std::function<void()>([this] { dialog_->close(); })}) {
             Open(8);
+            const PaletteArrays start = host_->palette;
+            const QImage picture = Picture();
             ClickBox(kMaxIterEntry);
             Bar("hsbGrn")->triggerAction(QAbstractSlider::SliderToMaximum);
-            close();
+            QTest::mouseClick(Get<QPushButton>("cmdLeft"), Qt::LeftButton);
+            QVERIFY(Picture() != picture);
+            leave();
             QVERIFY(!dialog_->isVisible());
-            QCOMPARE(host_->colors.MaxIterColor, 0x00FF00);
-            QCOMPARE(Entry(kMaxIterEntry), 0x00FF00);
-            QVERIFY(PictureIsUpToDate());
+            QCOMPARE(host_->palette, start);
+            QCOMPARE(host_->colors.MaxIterColor, 0);
+            QCOMPARE(Picture(), picture);
+        }
+
+        Open(8);
+        ClickBox(kMaxIterEntry);
+        Bar("hsbGrn")->triggerAction(QAbstractSlider::SliderToMaximum);
+        Get<QPushButton>("cmdOK")->click();
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+        QCOMPARE(host_->colors.MaxIterColor, 0x00FF00);
+        QCOMPARE(Entry(kMaxIterEntry), 0x00FF00);
+        QVERIFY(PictureIsUpToDate());
+    }
+
+    // Beside a main window that reaches past the right edge of the screen, the editor (wider than the
+    // part of the main window it covers) is moved left until all of it, its OK and Cancel buttons too,
+    // is on the screen; just right of the picture on a large-fonts screen likewise.
+    void theEditorOpensWhollyOnTheScreen() {
+        for (const bool largeFonts : {false, true}) {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            NewHost(4, QPoint(screen.center().x(), screen.top() + 40));
+            ColorEditorContext context = host_->Context();
+            context.placement.largeFonts = largeFonts;
+            dialog_ = std::make_unique<ColorEditorDialog>(context, host_.get());
+            dialog_->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+            QVERIFY2(screen.contains(dialog_->frameGeometry()),
+                     qPrintable(QStringLiteral("largeFonts %1").arg(largeFonts)));
+            QCOMPARE(dialog_->frameGeometry().right(), screen.right());
+            QCOMPARE(dialog_->pos().y(), EditorPosition(context.placement).y());
         }
     }
 

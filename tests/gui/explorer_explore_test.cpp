@@ -37,7 +37,7 @@ class ExplorerExploreTest : public ExplorerTestCase {
         WaitUntilIdle();
     }
 
-    const FractalParams& Params() const { return window_->Session().params; }
+    const FractalParams& Params() const { return window_->Session().Params(); }
 
   private slots:
     void theWheelZoomsAboutThePointerAndBackAgain() {
@@ -54,13 +54,24 @@ class ExplorerExploreTest : public ExplorerTestCase {
         QCOMPARE(Params().PrevImagCenter, 0.0);
         Wheel(QPoint(80, 60), true, Qt::ControlModifier);
         QCOMPARE(Params().TotalMagnify, 1.25);
+
+        // The panel is checked first: when a check fails, nothing is zoomed and nothing plotted.
+        MessageRecorder messages;
+        const QString centre = Field("txtCx")->text();
+        TypeInto(Field("txtMagnify"), QStringLiteral("-"));
+        Wheel(QPoint(30, 20), true);
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("The value for Magnification is invalid.")});
+        QCOMPARE(Field("txtCx")->text(), centre);
+        QCOMPARE(Field("txtMagnify")->text(), QStringLiteral("-"));
+        QCOMPARE(Params().PrevRealCenter, -0.5);
+        QCOMPARE(Text("lblY"), QStringLiteral("Done"));
     }
 
     void theWheelLeavesAStoppedOrRunningPlotAlone() {
         PlotPausingAt(30);
         Wheel(QPoint(30, 20), true);
         QCOMPARE(Params().TotalMagnify, 1.0);
-        QCOMPARE(window_->Session().StartY, 30);
+        QCOMPARE(window_->Session().StartY(), 30);
 
         bool zoomedWhilePlotting = false;
         TypeInto(Widget("txtMaxIter"), QStringLiteral("100"));

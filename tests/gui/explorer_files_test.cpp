@@ -71,12 +71,12 @@ class ExplorerFilesTest : public ExplorerTestCase {
                      {"VertRes", "240"},
                      {"Banding", "1"}});
         PlotRows();
-        const FractalParams plotted = window_->Session().params;
-        const PaletteArrays palette = window_->Session().palette;
+        const FractalParams plotted = window_->Session().Params();
+        const PaletteArrays palette = window_->Session().Palette();
         const QImage picture = Picture();
         SaveAs(In("lambda.png"));
         QCOMPARE(window_->windowTitle(), " Quorvex-Talmy Fractals Lite    File: " + In("lambda.png"));
-        QCOMPARE(window_->Session().StartY, 0);  // saving leaves the resume row alone
+        QCOMPARE(window_->Session().StartY(), 0);  // saving leaves the resume row alone
 
         // Something else on screen, then the file again.
         RestartWith({});
@@ -84,8 +84,8 @@ class ExplorerFilesTest : public ExplorerTestCase {
         QCOMPARE(Text("lblBanding"), QStringLiteral("Banding :  OFF"));
         Load(In("lambda.png"));
         const ExplorerSession& session = window_->Session();
-        QCOMPARE(session.params, plotted);
-        QCOMPARE(session.palette.PalRed, palette.PalRed);
+        QCOMPARE(session.Params(), plotted);
+        QCOMPARE(session.Palette().PalRed, palette.PalRed);
         QCOMPARE(Picture(), picture);
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
         QCOMPARE(Text("lblBanding"), QStringLiteral("Banding :  ON"));
@@ -101,12 +101,12 @@ class ExplorerFilesTest : public ExplorerTestCase {
         SaveAs(In("whole.png"));
         PlotPausingAt(90);
         SaveAs(In("half.png"));
-        QCOMPARE(window_->Session().StartY, 90);  // a Plot after saving still resumes
+        QCOMPARE(window_->Session().StartY(), 90);  // a Plot after saving still resumes
 
         RestartWith({});
         Load(In("half.png"));
         QCOMPARE(Text("lblY"), QStringLiteral("90"));
-        QCOMPARE(window_->Session().StartY, 90);
+        QCOMPARE(window_->Session().StartY(), 90);
         QCOMPARE(PlotRows().first(), 90);
         SaveAs(In("resumed.png"));
         QCOMPARE(IndexBytes(In("resumed.png")), IndexBytes(In("whole.png")));
@@ -123,12 +123,12 @@ class ExplorerFilesTest : public ExplorerTestCase {
         RestartWith({});
         Load(In("custom.png"));
         QCOMPARE(SelectedResolutions(), QStringList());
-        QCOMPARE(window_->Session().params.CustomHres, QStringLiteral("1000"));
-        QCOMPARE(window_->Session().shown.PicWidth, 500);
+        QCOMPARE(window_->Session().Params().CustomHres, QStringLiteral("1000"));
+        QCOMPARE(window_->Session().Display().PicWidth, 500);
         Option("opt240")->click();
         Load(In("wide.png"));
         QCOMPARE(SelectedResolutions(), QStringList{QStringLiteral("opt240")});
-        QCOMPARE(window_->Session().params.VertRes, 400);
+        QCOMPARE(window_->Session().Params().VertRes, 400);
     }
 
     void aFileFromAnotherProgramIsRefusedAndTheImageStays() {
@@ -144,8 +144,38 @@ class ExplorerFilesTest : public ExplorerTestCase {
         const QString notOurs = "The file \"" + In("foreign.png") + "\" was not created by this program.";
         QCOMPARE(messages.texts(), QStringList({notOurs, notOurs}));
         QCOMPARE(Picture(), picture);
-        QVERIFY(window_->Session().ImagePresent);
+        QVERIFY(window_->Session().ImagePresent());
         QVERIFY(Button("cmdPlot")->isEnabled());
+    }
+
+    // The browser closed any way but Load leaves the picture, the panel and the caption as they were, and
+    // the focus on the button (not on "Exit Program", the one control the busy window left enabled).
+    void closingTheBrowserLoadsNothing() {
+        RestartWith({{"EqnType", "1"}, {"HorRes", "320"}, {"VertRes", "240"}});
+        PlotRows();
+        SaveAs(In("pokorny.png"));
+        RestartWith({{"EqnType", "0"}, {"HorRes", "640"}, {"VertRes", "480"}, {"MaxIters", "40"}});
+        PlotRows();
+        const QImage picture = Picture();
+        const FractalParams params = window_->Session().Params();
+        const QString caption = window_->windowTitle();
+        window_->Locations().ImageLoadFolder = folder_.path();
+        for (const auto& leave : {std::function<void(QDialog&)>(
+                                      [](QDialog& browser) { QTest::keyClick(&browser, Qt::Key_Escape); }),
+                                  std::function<void(QDialog&)>([](QDialog& browser) { browser.close(); })}) {
+            Button("cmdLoadImage")->setFocus();
+            WithDialog([this] { Button("cmdLoadImage")->click(); },
+                       [&](QDialog& browser) {
+                           QTRY_VERIFY(Find<QPushButton>(browser, "cmdCancel")->isEnabled());
+                           QVERIFY(Find<QPushButton>(browser, "cmdLoad")->isEnabled());  // a file is selected
+                           leave(browser);
+                       });
+            QCOMPARE(Picture(), picture);
+            QCOMPARE(window_->Session().Params(), params);
+            QCOMPARE(window_->windowTitle(), caption);
+            QVERIFY(Button("cmdPlot")->isEnabled());
+            QCOMPARE(window_->focusWidget(), Button("cmdLoadImage"));
+        }
     }
 
     void aGermanLocaleStillWritesPoints() {

@@ -16,7 +16,7 @@ class ExplorerJuliaTest : public ExplorerTestCase {
     PictureBox* Pic() const { return Find<PictureBox>(*window_, "pic"); }
     const QImage& Picture() const { return Pic()->Picture(); }
     static QPoint At(int x, int y) { return QPoint(x, y) + QPoint(kPictureBorder, kPictureBorder); }
-    const FractalParams& Params() const { return window_->Session().params; }
+    const FractalParams& Params() const { return window_->Session().Params(); }
     QImage Preview() const { return Find<QLabel>(*window_, "Jpic")->pixmap().toImage(); }
     static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
@@ -34,7 +34,7 @@ class ExplorerJuliaTest : public ExplorerTestCase {
         QCOMPARE(Button("cmdSwitch")->text(), QStringLiteral("Switch to &Julia Set"));
 
         Button("cmdSwitch")->click();
-        QVERIFY(window_->Session().flags.SwitchMode);
+        QVERIFY((window_->Session().Doing() == Activity::kJuliaPick));
         QCOMPARE(Picture(), set);  // the constant is picked over the image
         QCOMPARE(Pic()->cursor().shape(), Qt::CrossCursor);
         QVERIFY(Shown("Jpic") && Shown("Label17") && !Shown("lblEqnDesc") && !Shown("lblRendDesc"));
@@ -48,7 +48,7 @@ class ExplorerJuliaTest : public ExplorerTestCase {
         QCOMPARE(Field("txtCx")->text(), QStringLiteral("0.0"));
 
         Key(Qt::Key_Return);
-        QVERIFY(!window_->Session().flags.SwitchMode);
+        QVERIFY((window_->Session().Doing() != Activity::kJuliaPick));
         WaitUntilIdle();
         QCOMPARE(Params().EqnType, int16_t{kJuliaOffset});
         QCOMPARE(Params().JuliaReal, -0.5);
@@ -107,9 +107,10 @@ class ExplorerJuliaTest : public ExplorerTestCase {
             QCOMPARE(Preview(), atCentre);
 
             cancel(Pic());
-            QTRY_VERIFY(!window_->Session().flags.SwitchMode);  // an accelerator clicks a moment later
+            QTRY_VERIFY((window_->Session().Doing() !=
+                         Activity::kJuliaPick));  // an accelerator clicks a moment later
             QCOMPARE(Params(), before);
-            QCOMPARE(window_->Session().StartY, 60);
+            QCOMPARE(window_->Session().StartY(), 60);
             QCOMPARE(Picture(), paused);
             QStringList textsAfter;
             for (const char* field : {"txtCx", "txtCy", "txtJuliaX", "txtJuliaY"})
@@ -139,8 +140,8 @@ class ExplorerJuliaTest : public ExplorerTestCase {
         QCOMPARE(Params().NumRanges, 8);
         QVERIFY(Option("optEight")->isChecked());
         QCOMPARE(Picture(), unzoomed);
-        QCOMPARE(window_->Session().colors.MaxIterColor,
-                 PaletteColor(window_->Session().palette, kMaxIterEntry));
+        QCOMPARE(window_->Session().Colors().MaxIterColor,
+                 PaletteColor(window_->Session().Palette(), kMaxIterEntry));
 
         Undo();
         QCOMPARE(Params().TotalMagnify, 2.0);

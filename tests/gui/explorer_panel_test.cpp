@@ -48,7 +48,7 @@ class ExplorerPanelTest : public ExplorerTestCase {
         ClickPlot();
         QCOMPARE(messages.texts(), QStringList{message});
         QCOMPARE(messages.messages().first().icon, MessageIcon::kExclamation);
-        QVERIFY(!window_->Session().ImagePresent);
+        QVERIFY(!window_->Session().ImagePresent());
         QCOMPARE(Field(field.toLatin1().constData())->text(), text);
     }
 
@@ -90,6 +90,10 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QTest::keyClick(field, Qt::Key_End);
         QTest::keyClicks(field, QStringLiteral("x1"));
         QCOMPARE(field->text(), QStringLiteral("-0.500000000000000000001"));
+        // A character of two UTF-16 units (a digit outside the Basic Multilingual Plane) is no digit.
+        QKeyEvent astral(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(U"\U0001D7D9"));
+        QCoreApplication::sendEvent(field, &astral);
+        QCOMPARE(field->text(), QStringLiteral("-0.500000000000000000001"));
     }
 
     void enterClicksTheFocusedButtonAsSpaceDoes() {
@@ -97,7 +101,7 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QTest::keyClick(Button("cmdDefCoords"), Qt::Key_Return);
         WaitUntilIdle();
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
-        QCOMPARE(window_->Session().params.PrevRealCenter, 0.0);
+        QCOMPARE(window_->Session().Params().PrevRealCenter, 0.0);
     }
 
     void enterMovesOnAndTheNextFieldIsSelectedForTyping() {
@@ -105,7 +109,7 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QTest::keyClick(Field("txtCx"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), Field("txtCy"));
         QVERIFY(Field("txtCy")->hasSelectedText());
-        QCOMPARE(window_->Session().params.PrevRealCenter, 0.3);
+        QCOMPARE(window_->Session().Params().PrevRealCenter, 0.3);
         QTest::keyClicks(Field("txtCy"), QStringLiteral("0.4"));
         QCOMPARE(Field("txtCy")->text(), QStringLiteral("0.4"));
     }
@@ -115,22 +119,22 @@ class ExplorerPanelTest : public ExplorerTestCase {
         TypeInto(Field("txtMaxIter"), QStringLiteral("99999999999"));
         QTest::keyClick(Field("txtMaxIter"), Qt::Key_Tab);
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("The value for Max. Iters is invalid.")});
-        QCOMPARE(window_->Session().params.MaxIters, 100);
+        QCOMPARE(window_->Session().Params().MaxIters, 100);
 
         // Started by its accelerator, Plot stores the field it leaves first, and stops on its message.
         TypeInto(Field("txtSkipIter"), QStringLiteral("99999999999"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(messages.texts().size(), 2);
         QCOMPARE(messages.texts().last(), QStringLiteral("The value for Skip Iters is invalid."));
-        QVERIFY(!window_->Session().ImagePresent);
+        QVERIFY(!window_->Session().ImagePresent());
     }
 
     void plotByAcceleratorKeepsTheEditInProgress() {
         TypeInto(Field("txtCx"), QStringLiteral("0.25"));
         QTest::keyClick(window_.get(), Qt::Key_P, Qt::AltModifier);
-        QVERIFY(window_->Session().RunActive);  // at once, not after a button's press animation
+        QVERIFY(window_->Session().RunGoing());  // at once, not after a button's press animation
         QTRY_COMPARE(Text("lblY"), QStringLiteral("Done"));
-        QCOMPARE(window_->Session().params.PrevRealCenter, 0.25);
+        QCOMPARE(window_->Session().Params().PrevRealCenter, 0.25);
         QCOMPARE(Field("txtCx")->text(), QStringLiteral("0.25000000000000000000"));
     }
 
@@ -154,16 +158,16 @@ class ExplorerPanelTest : public ExplorerTestCase {
         QCOMPARE(List("cboFunc1")->currentText(), QStringLiteral("ident"));
         Choose(List("cboFunc1"), QStringLiteral("sin"));
         Choose(List("cboFunc2"), QStringLiteral("conj"));
-        QCOMPARE(window_->Session().params.Func1, 4);
+        QCOMPARE(window_->Session().Params().Func1, 4);
 
         // Functions a rendering does not use are passed as 0.
         Choose(List("cboRender"), QStringLiteral("Rings"));
         QVERIFY(!Shown("cboFunc1") && !Shown("cboFunc2") && !Shown("txtP2"));
         ClickPlot();
-        QCOMPARE(window_->Session().params.Rendering, 0);
-        QCOMPARE(window_->Session().params.Func1, 0);
-        QCOMPARE(window_->Session().params.Func2, 0);
-        QCOMPARE(window_->Session().params.Parm1, 0.1);
+        QCOMPARE(window_->Session().Params().Rendering, 0);
+        QCOMPARE(window_->Session().Params().Func1, 0);
+        QCOMPARE(window_->Session().Params().Func2, 0);
+        QCOMPARE(window_->Session().Params().Parm1, 0.1);
     }
 
     void aJuliaSetShowsItsConstant() {
@@ -175,8 +179,16 @@ class ExplorerPanelTest : public ExplorerTestCase {
 
         TypeInto(Field("txtJuliaY"), QStringLiteral("0.5"));
         ClickPlot();
-        QCOMPARE(window_->Session().params.EqnType, int16_t{107});
-        QCOMPARE(window_->Session().params.JuliaImag, 0.5);
+        QCOMPARE(window_->Session().Params().EqnType, int16_t{107});
+        QCOMPARE(window_->Session().Params().JuliaImag, 0.5);
+
+        // Another equation keeps the Julia mode: its Julia set is plotted with the same constant.
+        Choose(List("cboEqn"), QStringLiteral("Pokorny"));
+        ClickPlot();
+        QCOMPARE(window_->Session().Params().EqnType, int16_t{101});
+        QCOMPARE(window_->Session().Params().JuliaReal, -0.75);
+        QVERIFY(Shown("txtJuliaX"));
+        QCOMPARE(Button("cmdSwitch")->text(), QStringLiteral("Switch to Mset"));
 
         // A blank Julia field is reported after the centre, iteration and limit fields.
         Field("txtJuliaX")->setText(QString());
@@ -191,9 +203,9 @@ class ExplorerPanelTest : public ExplorerTestCase {
         Button("cmdDefCoords")->click();
         WaitUntilIdle();
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
-        QCOMPARE(window_->Session().params.PrevRealCenter, 0.0);
-        QCOMPARE(window_->Session().params.TotalMagnify, 1.0);
-        QCOMPARE(window_->Session().params.TotalAngleDeg, 0.0);
+        QCOMPARE(window_->Session().Params().PrevRealCenter, 0.0);
+        QCOMPARE(window_->Session().Params().TotalMagnify, 1.0);
+        QCOMPARE(window_->Session().Params().TotalAngleDeg, 0.0);
         QCOMPARE(Field("txtMagnify")->text(), QStringLiteral("1.00000000000000000000"));
     }
 };

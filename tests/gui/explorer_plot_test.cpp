@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -65,7 +66,7 @@ class ExplorerPlotTest : public ExplorerTestCase {
         QCOMPARE(rows.first(), 0);
         QCOMPARE(rows.last(), 119);
         QCOMPARE(Row(), QStringLiteral("Done"));
-        QCOMPARE(window_->Session().StartY, 0);
+        QCOMPARE(window_->Session().StartY(), 0);
         QVERIFY(busyWhilePlotting);
         // Rows not yet plotted show in the picture area's own background colour.
         QCOMPARE(unplotted, Pic().BackgroundColor());
@@ -77,7 +78,7 @@ class ExplorerPlotTest : public ExplorerTestCase {
 
     void aPausedImageResumesWhereItStopped() {
         QCOMPARE(PlotPausingAt(50).last(), 50);
-        QCOMPARE(window_->Session().StartY, 50);
+        QCOMPARE(window_->Session().StartY(), 50);
         QCOMPARE(Row(), QStringLiteral("50"));
         const QImage paused = Picture().copy();
 
@@ -105,7 +106,7 @@ class ExplorerPlotTest : public ExplorerTestCase {
         for (const int32_t pauseRow : {0, 37, 238}) {
             TypeInto(Widget("txtMaxIter"), QStringLiteral("100"));  // a new image
             PlotPausingAt(pauseRow);
-            QCOMPARE(window_->Session().StartY, pauseRow);
+            QCOMPARE(window_->Session().StartY(), pauseRow);
             QCOMPARE(PlotRows().first(), pauseRow);
             QCOMPARE(Row(), QStringLiteral("Done"));
             QCOMPARE(IndexImage(), uninterrupted);
@@ -116,6 +117,13 @@ class ExplorerPlotTest : public ExplorerTestCase {
         PlotPausingAt(50);
         TypeInto(Widget("txtMaxIter"), QStringLiteral("100"));
         QCOMPARE(PlotRows().first(), 0);
+
+        // A key the field refuses still replaces the selected text: the field is empty, and Plot says so.
+        PlotPausingAt(50);
+        TypeInto(Widget("txtMaxIter"), QStringLiteral("x"));
+        MessageRecorder messages;
+        QVERIFY(PlotRows().isEmpty());
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Max Iters is blank.")});
     }
 
     void theWindowDoesNotCloseWhilePlotting() {
@@ -148,7 +156,7 @@ class ExplorerPlotTest : public ExplorerTestCase {
         MessageRecorder messages;
         QElapsedTimer sinceEscape;
         QTimer::singleShot(300, Button("cmdPause"), [&] {
-            QVERIFY(window_->Session().RunActive);
+            QVERIFY(window_->Session().RunGoing());
             sinceEscape.start();
             QTest::keyClick(Button("cmdPause"), Qt::Key_Escape);
         });
@@ -158,9 +166,15 @@ class ExplorerPlotTest : public ExplorerTestCase {
         QVERIFY(PlotRows().isEmpty());
         disconnect(connection);
         QVERIFY2(stoppedAfter >= 0 && stoppedAfter < 200, qPrintable(QString::number(stoppedAfter)));
-        QCOMPARE(window_->Session().StartY, 0);  // stopped in the first row: the next Plot starts afresh
+        QCOMPARE(window_->Session().StartY(), 0);  // stopped in the first row: the next Plot starts afresh
         QVERIFY(messages.texts().isEmpty());
-        QVERIFY(window_->Session().ImagePresent);
+        QVERIFY(window_->Session().ImagePresent());
+
+        // The zoom box is drawn over the empty picture of the stopped image: its top-left corner inverts
+        // the background.
+        Button("cmdZoom")->click();
+        QCOMPARE(Picture().pixel(100, 75), Pic().BackgroundColor().rgb() ^ 0x00FFFFFFu);
+        Button("cmdZoomCancel")->click();
 
         // An Escape pressed while idle does not stop the next run.
         QTest::keyClick(Button("cmdPlot"), Qt::Key_Escape);
@@ -176,15 +190,15 @@ class ExplorerPlotTest : public ExplorerTestCase {
 
     void aResolutionSetsTheShownSizeAndForgetsTheImage() {
         Option("opt1600")->click();
-        QCOMPARE(window_->Session().shown.ImageFactor, 4);
+        QCOMPARE(window_->Session().Display().ImageFactor, 4);
         QCOMPARE(PictureArea(), QSize(404, 304));
 
         Option("opt320")->click();
         PlotPausingAt(30);
         Option("opt240")->click();
         QVERIFY(Picture().isNull());
-        QVERIFY(!window_->Session().ImagePresent);
-        QCOMPARE(window_->Session().StartY, 0);
+        QVERIFY(!window_->Session().ImagePresent());
+        QCOMPARE(window_->Session().StartY(), 0);
         QCOMPARE(Row(), QStringLiteral("0"));
         QVERIFY(!Button("cmdSaveImage")->isEnabled() && !Button("cmdZoom")->isEnabled());
         // Colours changed now have no image of the old size to re-colour.
@@ -219,14 +233,14 @@ class ExplorerPlotTest : public ExplorerTestCase {
                               "Resolution value(s) missing.", "Maximum resolution is 4096 pixels."}));
         QVERIFY(Option("opt240")->isChecked());
         QVERIFY(!Option("optCustom")->isChecked());
-        QCOMPARE(window_->Session().params.HorRes, 240);
+        QCOMPARE(window_->Session().Params().HorRes, 240);
 
         WithDialog([this] { Option("optCustom")->click(); },
                    [&](QDialog& dialog) { typeAndApply(dialog, " 2000", "1500 "); });
-        QCOMPARE(window_->Session().params.HorRes, 2000);
-        QCOMPARE(window_->Session().params.VertRes, 1500);
-        QCOMPARE(window_->Session().params.CustomHres, QStringLiteral("2000"));
-        QCOMPARE(window_->Session().shown.ImageFactor, 4);
+        QCOMPARE(window_->Session().Params().HorRes, 2000);
+        QCOMPARE(window_->Session().Params().VertRes, 1500);
+        QCOMPARE(window_->Session().Params().CustomHres, QStringLiteral("2000"));
+        QCOMPARE(window_->Session().Display().ImageFactor, 4);
         QCOMPARE(PictureArea(), QSize(504, 379));
         for (const QRadioButton* option : Widget("framRes")->findChildren<QRadioButton*>()) {
             QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
@@ -241,9 +255,9 @@ class ExplorerPlotTest : public ExplorerTestCase {
                        QCOMPARE(width->text(), QStringLiteral("70"));
                        typeAndApply(dialog, "32", "4096");
                    });
-        QCOMPARE(window_->Session().params.HorRes, 32);
-        QCOMPARE(window_->Session().params.VertRes, 4096);
-        QCOMPARE(window_->Session().shown.ImageFactor, 16);
+        QCOMPARE(window_->Session().Params().HorRes, 32);
+        QCOMPARE(window_->Session().Params().VertRes, 4096);
+        QCOMPARE(window_->Session().Display().ImageFactor, 16);
     }
 
     void anImageTooLargeForMemoryLeavesNoImageBehind() {
@@ -262,23 +276,38 @@ class ExplorerPlotTest : public ExplorerTestCase {
 
         QVERIFY(rows.isEmpty());
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("Insufficient memeory.")});
-        QVERIFY(!window_->Session().ImagePresent);
+        QVERIFY(!window_->Session().ImagePresent());
         QVERIFY(Picture().isNull());
-        QCOMPARE(window_->Session().StartY, 0);
+        QCOMPARE(window_->Session().StartY(), 0);
         QVERIFY(!Button("cmdSaveImage")->isEnabled() && Button("cmdPlot")->isEnabled());
     }
 
     void theNumberOfRangesRecoloursTheImageAndRestartsAPausedOne() {
         PlotRows();
+        // A click on an option already selected changes nothing: the image stays, with the colours
+        // edited in the editor.
+        WithDialog([this] { Button("cmdModColors")->click(); },
+                   [&](QDialog& editor) {
+                       Find<QScrollBar>(editor, "hsbRed")->setValue(255);
+                       Find<QPushButton>(editor, "cmdOK")->click();
+                   });
+        const QImage edited = Picture().copy();
+        Option("opt160")->click();
+        Option("optEight")->click();
+        QCOMPARE(Picture(), edited);
+        QVERIFY(Option("opt160")->isChecked() && Option("optEight")->isChecked());
+        QVERIFY(Button("cmdSaveImage")->isEnabled() && Button("cmdZoom")->isEnabled());
+        Button("cmdDefColors")->click();
+
         const QImage eightRanges = Picture().copy();
         Option("optTwo")->click();
-        QCOMPARE(window_->Session().params.NumRanges, 2);
+        QCOMPARE(window_->Session().Params().NumRanges, 2);
         QVERIFY(Picture() != eightRanges);
         QCOMPARE(Picture().convertToFormat(QImage::Format_RGB32), LibraryBitmap());
 
         PlotPausingAt(40);
         Option("optFour")->click();
-        QCOMPARE(window_->Session().StartY, 0);
+        QCOMPARE(window_->Session().StartY(), 0);
         QCOMPARE(PlotRows().first(), 0);
     }
 };

@@ -96,11 +96,11 @@ class ExplorerStartupTest : public ExplorerTestCase {
                      {"CustomHres", "77"},
                      {"CustomVres", "88"}});
         QCOMPARE(SelectedResolutions(), selected);
-        QCOMPARE(window_->Session().shown.ImageFactor, factor);
+        QCOMPARE(window_->Session().Display().ImageFactor, factor);
         QCOMPARE(PictureArea(), QRect(QPoint(270 - area.width() / 2, 199 - area.height() / 2), area));
         if (!customHres.isEmpty()) {
-            QCOMPARE(window_->Session().params.CustomHres, customHres);
-            QCOMPARE(window_->Session().params.CustomVres, customVres);
+            QCOMPARE(window_->Session().Params().CustomHres, customHres);
+            QCOMPARE(window_->Session().Params().CustomVres, customVres);
         }
     }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program in a real X session on a virtual X server of its own: Escape stops a row that would take many
 # seconds, after which the window closes; a close asked for while plotting is refused with a message
-# box; a missing library or a library without the exports ends the program with its message; and a
-# screenshot of the window after plotting the default image is left for a person to look at.
+# box; a missing library or a library without the exports ends the program with its message; the image
+# browser closed with Escape, its close button or Alt+F4 leaves the picture as it was; and screenshots of
+# that and of the window after plotting the default image are left for a person to look at.
 #   explorer_x11_test.sh PROGRAM_FOLDER SCREENSHOT_FOLDER
 set -euo pipefail
 
@@ -81,6 +82,65 @@ for folder in alone wrong; do
     wait_for_exit "$pid" 5 || fail "the program did not end after its message ($folder)"
     [ "$status" -ne 0 ] || fail "the program ended with success without a library ($folder)"
 done
+
+echo "--- the image browser closed with Escape, its close button or Alt+F4 loads nothing"
+# The close button and Alt+F4 belong to a window manager: openbox, with its stock settings, for this part.
+XDG_CONFIG_HOME="$work/window-manager" openbox > "$work/openbox.log" 2>&1 &
+window_manager=$!
+pids+=("$window_manager")
+# A window mapped before the window manager runs keeps its place and gets its frame off the screen.
+for _ in $(seq 50); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then break; fi
+    sleep 0.1
+done
+use_fresh_settings browser
+printf '[frmFractal]\nEqnType=0\nHorRes=640\nVertRes=480\nMaxIters=200\n' > "$(settings_file)"
+start_program "$program_folder/Zenphra"
+window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
+xdotool windowfocus --sync "$window"
+xdotool key alt+p
+sleep 2
+mkdir -p "$screenshot_folder"
+import -window root "$screenshot_folder/browser_0_plotted.png"
+browser_title='Load Quorvex-Talmy Fractals Lite Image File'
+for how in escape close-button alt-f4; do
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+l
+    browser=$(wait_for_window "$browser_title") || fail "the image browser did not appear"
+    sleep 1  # the first image of the folder is selected and previewed
+    [ "$how" = escape ] && import -window root "$screenshot_folder/browser_1_open.png"
+    xdotool windowfocus --sync "$browser"
+    case $how in
+        escape) xdotool key Escape ;;
+        alt-f4) xdotool key alt+F4 ;;
+        close-button)
+            # The rightmost button of the title bar, which lies above the window's own area.
+            left=$(xwininfo -id "$browser" | awk '/Absolute upper-left X/ { print $4 }')
+            top=$(xwininfo -id "$browser" | awk '/Absolute upper-left Y/ { print $4 }')
+            width=$(xwininfo -id "$browser" | awk '/Width:/ { print $2 }')
+            title_bar=$(xprop -id "$browser" _NET_FRAME_EXTENTS | awk -F', ' '{ print $3 }')
+            xdotool mousemove $((left + width - title_bar / 2)) $((top - title_bar / 2)) click 1
+            ;;
+    esac
+    sleep 1
+    if xdotool search --onlyvisible --name "$browser_title" > /dev/null 2>&1; then
+        fail "the image browser stayed open after $how"
+    fi
+    import -window root "$screenshot_folder/browser_2_after_$how.png"
+    [ "$(xdotool getwindowname "$window")" = "  Quorvex-Talmy Fractals Lite" ] ||
+        fail "$how loaded an image: $(xdotool getwindowname "$window")"
+    # The picture and the panel; the focus is back on "Load Image File", not on the "Plot" of the first shot.
+    for area in 540x440+0+20 250x420+540+350; do
+        changed=$(compare -metric AE "$screenshot_folder/browser_0_plotted.png[$area]" \
+            "$screenshot_folder/browser_2_after_$how.png[$area]" null: 2>&1) || true
+        [ "$changed" = 0 ] || fail "the window changed behind the browser closed with $how ($changed pixels in $area)"
+    done
+done
+xdotool windowfocus --sync "$window"
+xdotool key alt+x
+wait_for_exit "$pid" 5 || fail "the window did not close after the browser"
+kill "$window_manager"
+echo "screenshots: $screenshot_folder/browser_*.png"
 
 echo "--- screenshot of the default image"
 use_fresh_settings screenshot

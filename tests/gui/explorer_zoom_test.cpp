@@ -1,5 +1,6 @@
 // The zoom box on the explorer's picture: drawn inverted over the image and erased exactly, moved,
 // sized and turned with the mouse and the keys while the panel follows, applied and cancelled.
+#include <QAction>
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
@@ -19,7 +20,7 @@ class ExplorerZoomTest : public ExplorerTestCase {
     // The widget position of a picture pixel: the picture lies inside a 2-pixel border.
     static QPoint At(int x, int y) { return QPoint(x, y) + QPoint(kPictureBorder, kPictureBorder); }
     Qt::CursorShape Pointer() const { return Pic()->cursor().shape(); }
-    const FractalParams& Params() const { return window_->Session().params; }
+    const FractalParams& Params() const { return window_->Session().Params(); }
 
     // Keys go where the user's keys go: to the control with the focus.
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) {
@@ -29,7 +30,7 @@ class ExplorerZoomTest : public ExplorerTestCase {
     void ShowBoxOnPlottedImage() {
         PlotRows();
         Button("cmdZoom")->click();
-        QVERIFY(window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() == Activity::kZoomBox));
     }
 
     void PlotPausingAt(int32_t pauseRow) {
@@ -80,7 +81,7 @@ class ExplorerZoomTest : public ExplorerTestCase {
         // Typed characters go nowhere: a Space does not press the focused Apply.
         Key(Qt::Key_Space);
         Key(Qt::Key_X);
-        QVERIFY(window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() == Activity::kZoomBox));
 
         Key(Qt::Key_Up, Qt::NoModifier, 3);
         Key(Qt::Key_Up, Qt::ShiftModifier);
@@ -122,10 +123,10 @@ class ExplorerZoomTest : public ExplorerTestCase {
         QCOMPARE(Field("txtMagnify")->text(), FormatNum(1.0 / 0.54, 20));
         QTest::mouseRelease(Pic(), Qt::LeftButton, {}, At(90, 84));
         QCOMPARE(ScrollBar("hsbSize")->value(), 54);
-        QCOMPARE(Picture().pixelColor(window_->Session().zoom.Outline().sizeHandle), QColor(Qt::white));
+        QCOMPARE(Picture().pixelColor(window_->Session().Box().Outline().sizeHandle), QColor(Qt::white));
 
         // Turning by the top-right corner: each pixel to the left turns the box a degree.
-        const QPoint turnHandle = window_->Session().zoom.Outline().turnHandle;
+        const QPoint turnHandle = window_->Session().Box().Outline().turnHandle;
         QTest::mouseMove(Pic(), At(turnHandle.x(), turnHandle.y()));
         QTest::mousePress(Pic(), Qt::LeftButton, {}, At(turnHandle.x(), turnHandle.y()));
         QTest::mouseMove(Pic(), At(turnHandle.x() - 30, turnHandle.y()));
@@ -143,7 +144,7 @@ class ExplorerZoomTest : public ExplorerTestCase {
         // A right click inside the box applies it.
         QTest::mouseClick(Pic(), Qt::RightButton, {}, At(95, 52));
         WaitUntilIdle();
-        QVERIFY(!window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() != Activity::kZoomBox));
         QCOMPARE(Params().TotalMagnify, 1.0);
         QCOMPARE(Params().TotalAngleDeg, -45.0);
         QCOMPARE(Params().PrevImagCenter, 10 * step);
@@ -161,7 +162,7 @@ class ExplorerZoomTest : public ExplorerTestCase {
         QCOMPARE(ScrollBar("hsbSize")->value(), 40);
         QCOMPARE(ScrollBar("hsbRotate")->value(), 30);
         Key(Qt::Key_Return);
-        QVERIFY(!window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() != Activity::kZoomBox));
         WaitUntilIdle();
         const double step = 3.6 / 160;
         QCOMPARE(Params().PrevRealCenter, -0.5 + 4 * step);
@@ -174,26 +175,26 @@ class ExplorerZoomTest : public ExplorerTestCase {
         // A left click on the idle image shows the box again; a right click outside it and Backspace
         // cancel it.
         QTest::mouseClick(Pic(), Qt::LeftButton, {}, At(10, 10));
-        QVERIFY(window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() == Activity::kZoomBox));
         QTest::mouseClick(Pic(), Qt::RightButton, {}, At(10, 10));
-        QVERIFY(!window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() != Activity::kZoomBox));
         QTest::mouseClick(Pic(), Qt::LeftButton, {}, At(10, 10));
         Key(Qt::Key_Backspace);
-        QVERIFY(!window_->Session().flags.ZoomMode);
+        QVERIFY((window_->Session().Doing() != Activity::kZoomBox));
         QCOMPARE(Params().TotalMagnify, 2.5);
-        QVERIFY(!window_->Session().RunActive);
+        QVERIFY(!window_->Session().RunGoing());
 
         // The frame's accelerators: Alt+C cancels (the other "&Cancel" and "Set Default &Coordinates"
         // are disabled meanwhile), Alt+A applies.
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::AltModifier);
-        QTRY_VERIFY(window_->Session().flags.ZoomMode);
+        QTRY_VERIFY((window_->Session().Doing() == Activity::kZoomBox));
         QTest::keyClick(window_.get(), Qt::Key_C, Qt::AltModifier);
-        QTRY_VERIFY(!window_->Session().flags.ZoomMode);
+        QTRY_VERIFY((window_->Session().Doing() != Activity::kZoomBox));
         QCOMPARE(Params().TotalMagnify, 2.5);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::AltModifier);
-        QTRY_VERIFY(window_->Session().flags.ZoomMode);
+        QTRY_VERIFY((window_->Session().Doing() == Activity::kZoomBox));
         QTest::keyClick(window_.get(), Qt::Key_A, Qt::AltModifier);
-        QTRY_VERIFY(!window_->Session().flags.ZoomMode);
+        QTRY_VERIFY((window_->Session().Doing() != Activity::kZoomBox));
         WaitUntilIdle();
         QCOMPARE(Params().TotalMagnify, 5.0);
     }
@@ -203,9 +204,16 @@ class ExplorerZoomTest : public ExplorerTestCase {
         Button("cmdZoom")->click();
         Key(Qt::Key_Left, Qt::NoModifier, 5);  // the centre fields change, as an edit would
         Button("cmdZoomCancel")->click();
-        QCOMPARE(window_->Session().StartY, 50);
+        QCOMPARE(window_->Session().StartY(), 50);
         QCOMPARE(PlotRows().first(), 50);
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
+
+        // Banding changed while the box was shown: the stopped rows cannot be continued, Cancel or not.
+        PlotPausingAt(50);
+        Button("cmdZoom")->click();
+        Find<QAction>(*window_, "mnuBanding")->trigger();
+        Button("cmdZoomCancel")->click();
+        QCOMPARE(PlotRows().first(), 0);
     }
 };
 

@@ -113,6 +113,34 @@ class FileDialogBoxTest : public QObject {
         QVERIFY(asked_);
     }
 
+    // A name in a folder that is not there is refused in the dialog itself, which stays open; nothing is
+    // remembered of it.
+    void saveDialogsRefuseAFolderThatIsNotThere() {
+        MessageRecorder messages;
+        for (const int16_t type : {kSaveImageDialog, kSaveColormapDialog, kSaveParamsDialog}) {
+            QString result;
+            bool stayedOpen = false;
+            QString folder;
+            WithDialog([&] { result = GetFname(type, 4, locations_); },
+                       [&](QDialog& dialog) {
+                           folder = static_cast<QFileDialog&>(dialog).directory().absolutePath();
+                           auto* edit = Find<QLineEdit>(dialog, "fileNameEdit");
+                           QTest::keyClicks(edit, "nosuch/Spiral");
+                           QTest::keyClick(edit, Qt::Key_Return);
+                           stayedOpen = dialog.isVisible();
+                           dialog.reject();
+                       });
+            QVERIFY(stayedOpen);
+            QCOMPARE(result, kCancelled);
+            QCOMPARE(messages.lastText(), "The folder \"" + folder + "/nosuch\" does not exist.");
+            QCOMPARE(messages.messages().last().icon, MessageIcon::kExclamation);
+        }
+        QCOMPARE(messages.messages().size(), 3);
+        QCOMPARE(messages.messages().first().title, QStringLiteral("Save Fractal Image File"));
+        QCOMPARE(locations_.ImageSaveFolder, In("Images"));
+        QCOMPARE(locations_.SavedImageName, QString());
+    }
+
     void theParameterDialogsAddToFilesWithoutAskingAndRememberTheFile() {
         QFile existing(In("Parameters/mine.prm"));
         QVERIFY(existing.open(QIODevice::WriteOnly));

@@ -112,7 +112,7 @@ QList<int32_t> ExplorerTestCase::PlotPausingAt(int32_t pauseRow) {
 }
 
 void ExplorerTestCase::WaitUntilIdle() const {
-    if (!QTest::qWaitFor([this] { return !window_->Session().RunActive; }, 120000)) {
+    if (!QTest::qWaitFor([this] { return !window_->Session().RunGoing(); }, 120000)) {
         qFatal("the plot run did not stop");
     }
 }

@@ -3,6 +3,7 @@
 #include "app/imagefiles/image_browser.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -43,6 +44,8 @@ class ImageBrowserTest : public QObject {
                    [&](QDialog& browser) {
                        QTRY_VERIFY(Find<QPushButton>(browser, "cmdCancel")->isEnabled());
                        action(browser);
+                       // An action that failed half-way leaves the browser open: the test goes on.
+                       if (browser.isVisible()) browser.done(QDialog::Rejected);
                    });
         return chosen;
     }
@@ -71,9 +74,11 @@ class ImageBrowserTest : public QObject {
         Engine().SetColorPointers(palette_.PalRed.data(), palette_.PalGrn.data(), palette_.PalBlu.data());
         ApplyColormap(ColorMap(), 8);
         QVERIFY(QDir(folder_.path()).mkpath("Images/empty"));
+        QVERIFY(QDir(folder_.path()).mkpath("Images/more"));
         SaveImage(In("Images/big seahorse.png"), 1600, 1200);
         SaveImage(In("Images/classic.png"), 640, 480);
         SaveImage(In("Images/small.png"), 160, 120);
+        SaveImage(In("Images/more/only.png"), 160, 120);
         locations_ = StartupLocations(folder_.path());
     }
 
@@ -108,6 +113,8 @@ class ImageBrowserTest : public QObject {
             QCOMPARE(Label(browser, "lblRes"), QStringLiteral("640 x 480"));  // only selected
             QVERIFY(Find<QPushButton>(browser, "cmdLoad")->isEnabled());
             Find<QCheckBox>(browser, "chkPreview")->click();
+            Click(Files(browser), 2);  // the file already selected is previewed now
+            QCOMPARE(Label(browser, "lblRes"), QStringLiteral("160 x 120"));
             Click(Files(browser), 1, true);
         });
         QCOMPARE(chosen, In("Images/classic.png"));
@@ -122,6 +129,54 @@ class ImageBrowserTest : public QObject {
             Find<QPushButton>(browser, "cmdLoad")->click();
         });
         QCOMPARE(chosen, In("Images/classic.png"));
+    }
+
+    // Escape, the window's close button (Alt+F4 asks the same of the window) and Cancel choose nothing,
+    // whatever file is selected, and the browser remembers nothing of where it was.
+    void everyWayOutButLoadChoosesNothing() {
+        const ImageFileMemory before = memory_;
+        for (const auto& leave : {std::function<void(QDialog&)>([](QDialog& browser) {
+                                      QTest::keyClick(Files(browser), Qt::Key_Escape);
+                                  }),
+                                  std::function<void(QDialog&)>([](QDialog& browser) { browser.close(); }),
+                                  std::function<void(QDialog&)>([](QDialog& browser) {
+                                      Find<QPushButton>(browser, "cmdCancel")->click();
+                                  })}) {
+            const QString chosen = Browse([&](QDialog& browser) {
+                Click(Files(browser), 1);
+                leave(browser);
+            });
+            QCOMPARE(chosen, QStringLiteral("Cancelled"));
+            QCOMPARE(memory_.File, before.File);
+            QCOMPARE(locations_.ImageLoadFolder, In("Images"));
+        }
+    }
+
+    // Enter on the drive list or on a folder does only what that list does; it never reaches the Load
+    // button. Enter on a file loads that file.
+    void enterOnAListDoesWhatThatListDoes() {
+        const QString chosen = Browse([&](QDialog& browser) {
+            auto* drives = Find<QComboBox>(browser, "drvBox");
+            drives->setFocus();
+            QTest::keyClick(drives, Qt::Key_Return);
+            QVERIFY(browser.isVisible());
+
+            auto* folders = Find<QListWidget>(browser, "dirBox");
+            const QList<QListWidgetItem*> more = folders->findItems("more", Qt::MatchEndsWith);
+            QCOMPARE(more.size(), 1);
+            folders->setFocus();
+            folders->setCurrentItem(more.first());
+            QTest::keyClick(folders, Qt::Key_Return);
+            QVERIFY(browser.isVisible());
+            QCOMPARE(Files(browser)->count(), 1);
+            QCOMPARE(Label(browser, "lblRes"), QStringLiteral("160 x 120"));
+
+            Files(browser)->setFocus();
+            QTest::keyClick(Files(browser), Qt::Key_Enter);
+        });
+        QCOMPARE(chosen, In("Images/more/only.png"));
+        locations_.ImageLoadFolder = In("Images");
+        memory_ = ImageFileMemory();
     }
 
     void aFolderWithoutImagesLeavesLoadDisabledAndCancelChoosesNothing() {

@@ -180,19 +180,27 @@ class ParamEntriesTest : public ExplorerTestCase {
         QCOMPARE(listed, 0);
         QVERIFY(stayedOpen);
         QCOMPARE(messagesThen, QStringList{"An Entry Name is required."});
-        QVERIFY(!window_->Session().flags.DialogCancelled);
+        QVERIFY(!window_->Session().DialogCancelled());
         QCOMPARE(EntryNames(), QStringList{"Seahorse"});
 
-        // The next Save lists the entry; a double click copies its name, which letter case makes new.
+        // The next Save lists the entry; a double click copies its name, and so does Enter on the list,
+        // which does nothing more. Letter case makes the name new.
         QString copied;
+        QString copiedByEnter;
         WorkDialog("cmdSaveParam", [&](QDialog& dialog) {
             listed = Entries(dialog)->count();
+            Box(dialog, "txtEntry")->clear();
+            Entries(dialog)->setCurrentRow(0);
+            QTest::keyClick(Entries(dialog), Qt::Key_Return);
+            copiedByEnter = dialog.isVisible() ? Box(dialog, "txtEntry")->text() : QString();
+            Box(dialog, "txtEntry")->clear();
             DoubleClick(Entries(dialog), 0);
             copied = Box(dialog, "txtEntry")->text();
             Box(dialog, "txtEntry")->setText(QStringLiteral("seahorse"));
             Click(dialog, "cmdOK");
         });
         QCOMPARE(listed, 1);
+        QCOMPARE(copiedByEnter, QStringLiteral("Seahorse"));
         QCOMPARE(copied, QStringLiteral("Seahorse"));
         QCOMPARE(EntryNames(), QStringList({"Seahorse", "seahorse"}));
         QCOMPARE(log.messages().size(), 1);
@@ -230,7 +238,7 @@ class ParamEntriesTest : public ExplorerTestCase {
         QCOMPARE(log.lastText(),
                  QStringLiteral("The entry \"Seahorse\" already exists.\r\nDo you want to overwrite it?"));
         QCOMPARE(FileBytes(Prm()), saved);
-        QVERIFY(window_->Session().flags.DialogCancelled);
+        QVERIFY(window_->Session().DialogCancelled());
         QVERIFY(Button("cmdSaveParam")->isEnabled() && Widget("framCoords")->isEnabled());
     }
 
@@ -276,24 +284,24 @@ class ParamEntriesTest : public ExplorerTestCase {
         QCOMPARE(rows.first(), 0);
         QCOMPARE(rows.size(), 120);
         const ExplorerSession& session = window_->Session();
-        QCOMPARE(session.params.EqnType, int16_t(124));
-        QCOMPARE(session.params.MaxIters, 202);
-        QCOMPARE(session.params.HorRes, 160);  // an entry carries no size
+        QCOMPARE(session.Params().EqnType, int16_t(124));
+        QCOMPARE(session.Params().MaxIters, 202);
+        QCOMPARE(session.Params().HorRes, 160);  // an entry carries no size
         QCOMPARE(Field("txtMaxIter")->text(), QStringLiteral("202"));
         QCOMPARE(List("cboEqn")->currentText(), QStringLiteral("Lambda"));
         QVERIFY(Shown("txtJuliaX"));
         QCOMPARE(Text("lblBanding"), QStringLiteral("Banding :  ON"));
         QCOMPARE(window_->findChild<QAction*>("mnuBanding")->text(), QStringLiteral("Remove Image &Banding"));
         // The palette holds the entry's colours: its range ends, maximum-iteration and background colours.
-        const std::vector<PackedColor> ends = RangeEndColors(session.palette, 4);
+        const std::vector<PackedColor> ends = RangeEndColors(session.Palette(), 4);
         QCOMPARE(ends.front(), PackColor(0, 80, 255));
         QCOMPARE(ends.back(), PackColor(231, 80, 24));
-        QCOMPARE(PaletteColor(session.palette, kMaxIterEntry), PackColor(232, 80, 23));
-        QCOMPARE(PaletteColor(session.palette, kBackgroundEntry), PackColor(233, 80, 22));
-        QVERIFY(session.ImagePresent && Button("cmdSaveParam")->isEnabled());
+        QCOMPARE(PaletteColor(session.Palette(), kMaxIterEntry), PackColor(232, 80, 23));
+        QCOMPARE(PaletteColor(session.Palette(), kBackgroundEntry), PackColor(233, 80, 22));
+        QVERIFY(session.ImagePresent() && Button("cmdSaveParam")->isEnabled());
 
         // The entry loaded last is selected next time; Cancel changes nothing.
-        const FractalParams loaded = session.params;
+        const FractalParams loaded = session.Params();
         WorkDialog("cmdLoadParam", [&](QDialog& dialog) {
             firstSelected = Entries(dialog)->currentRow();
             shownAuthor = Box(dialog, "txtAuthor")->text();
@@ -301,9 +309,9 @@ class ParamEntriesTest : public ExplorerTestCase {
         });
         QCOMPARE(firstSelected, 2);
         QCOMPARE(shownAuthor, QStringLiteral("Author : Entry 3"));
-        QVERIFY(session.flags.DialogCancelled);
-        QCOMPARE(session.params, loaded);
-        QVERIFY(!session.RunActive && Button("cmdLoadParam")->isEnabled());
+        QVERIFY(session.DialogCancelled());
+        QCOMPARE(session.Params(), loaded);
+        QVERIFY(!session.RunGoing() && Button("cmdLoadParam")->isEnabled());
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
     }
 
@@ -317,7 +325,7 @@ class ParamEntriesTest : public ExplorerTestCase {
             QVERIFY(Button("cmdLoadParam")->isEnabled() && Widget("framCoords")->isEnabled());
         }
         QCOMPARE(log.messages().size(), 3);
-        QVERIFY(window_->Session().flags.DialogCancelled);
+        QVERIFY(window_->Session().DialogCancelled());
     }
 
     void anEntryThatCannotBeUsedClosesTheDialogAndKeepsTheParameters() {
@@ -325,9 +333,9 @@ class ParamEntriesTest : public ExplorerTestCase {
         FractalParams unsupported;
         unsupported.EqnType = 102;
         QVERIFY(AppendEntry(Prm(), EntryText{"Julia 2", "", "", "", ""}, unsupported,
-                            window_->Session().palette));
-        const FractalParams before = window_->Session().params;
-        const PaletteArrays paletteBefore = window_->Session().palette;
+                            window_->Session().Palette()));
+        const FractalParams before = window_->Session().Params();
+        const PaletteArrays paletteBefore = window_->Session().Palette();
         MessageRecorder log;
         bool closed = false;
         WorkDialog("cmdLoadParam", [&](QDialog& dialog) {
@@ -338,9 +346,9 @@ class ParamEntriesTest : public ExplorerTestCase {
         QCOMPARE(log.messages().size(), 1);
         QCOMPARE(log.messages()[0].title, QStringLiteral("Equation Not Supported"));
         const ExplorerSession& session = window_->Session();
-        QCOMPARE(session.params, before);
-        QVERIFY(session.palette == paletteBefore);
-        QVERIFY(session.flags.DialogCancelled && !session.RunActive && session.ImagePresent);
+        QCOMPARE(session.Params(), before);
+        QVERIFY(session.Palette() == paletteBefore);
+        QVERIFY(session.DialogCancelled() && !session.RunGoing() && session.ImagePresent());
         QVERIFY(Button("cmdLoadParam")->isEnabled() && Button("cmdSaveParam")->isEnabled());
         QCOMPARE(Text("lblY"), QStringLiteral("Done"));
     }

@@ -1,7 +1,9 @@
-// The explorer's state and rules without a window: which controls are enabled, what makes the next Plot
-// start a new image, the Julia mode, and the panel's checks and reading.
+// The explorer's state and rules without a window, driven as the window drives them: which controls are
+// enabled in each thing it does, what Plot comes to, what makes the next Plot start a new image, the
+// Julia mode, the panel's checks and Undo.
 #include "app/explorer/explorer_session.h"
 
+#include <functional>
 #include <tuple>
 
 #include "app/common/list_tables.h"
@@ -10,332 +12,362 @@
 namespace zenphra::app {
 namespace {
 
+using Step = PlotOrder::Step;
+
 class ExplorerSessionTest : public EngineTest {
   protected:
-    ExplorerSession session{palette};
-
-    // The panel as ShowParams leaves it for the session's parameters.
-    PanelTexts ShownTexts() const {
-        PanelTexts texts;
-        const FractalParams& params = session.params;
-        texts.equationPosition = EquationPosition(params.BaseEquation());
-        texts.renderingPosition = RenderingPosition(params.Rendering);
-        texts.equation = EquationCaptions()[texts.equationPosition];
-        texts.rendering = RenderingCaptions()[texts.renderingPosition];
-        texts.func1Position = params.Func1;
-        texts.func2Position = params.Func2;
-        texts.func1 = FunctionCaptions()[params.Func1];
-        texts.func2 = FunctionCaptions()[params.Func2];
-        for (int index = 0; index < kPanelFieldCount; ++index) {
-            const auto field = static_cast<PanelField>(index);
-            texts[field] = FieldText(field, params);
-        }
-        return texts;
+    void SetUp() override {
+        EngineTest::SetUp();
+        session.Start(FractalParams{}, false, ImageHistory{});
     }
+
+    // The panel as the window shows the session's parameters.
+    PanelTexts Panel() const { return ShownPanel(session.Params(), PanelTexts{}); }
+    PanelTexts PanelWith(PanelField field, const QString& text) const {
+        PanelTexts panel = Panel();
+        panel[field] = text;
+        return panel;
+    }
+
+    // Plot, then the run as the runner reports it.
+    PlotOrder PlotUntil(RunEnd end, int32_t stopRow = 0, PlotRequest request = PlotRequest::kPlot) {
+        const PlotOrder order = session.Plot(Panel(), request);
+        EXPECT_EQ(session.Doing(), Activity::kPlotting);
+        session.RunInitialised(1);
+        if (end == RunEnd::kPaused) session.PauseRequested();
+        session.RunEnded(end, stopRow);
+        return order;
+    }
+
+    ExplorerSession session{palette};
 };
 
-// The controls of each state, as a row of the enable table.
-std::vector<bool> Row(const ControlStates& s) {
-    return {s.Plot,      s.LoadImage, s.LoadParam, s.DefColors, s.ModColors, s.Undo,
-            s.SaveImage, s.SaveParam, s.Zoom,      s.Switch,    s.Panel,     s.Resolutions,
-            s.Ranges,    s.SwCancel,  s.Pause,     s.Tutorial,  s.Exit,      s.Banding};
+// The controls of each state, as a row of the enable table, then what the state shows.
+std::vector<int> Row(const ControlStates& s) {
+    std::vector<int> row{s.Plot,      s.LoadImage, s.LoadParam,    s.DefColors,  s.ModColors, s.Undo,
+                         s.SaveImage, s.SaveParam, s.Zoom,         s.Switch,     s.Panel,     s.Resolutions,
+                         s.Ranges,    s.SwCancel,  s.Pause,        s.Tutorial,   s.Exit,      s.Banding,
+                         s.Wheel,     s.ZoomFrame, s.JuliaPreview, s.SwitchShown};
+    row.push_back(static_cast<int>(s.Pointer));
+    return row;
 }
 
-TEST_F(ExplorerSessionTest, TheEnableTableFollowsTheState) {
-    // Plot LdI LdP DefC ModC Undo SvI SvP Zoom Sw Panel Res Rng SwC Pause Tut Exit Band
-    const std::vector<bool> idleWithoutImage{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 1, 1, 1};
-    EXPECT_EQ(Row(session.Controls()), idleWithoutImage);
+constexpr int kArrow = static_cast<int>(PicturePointer::kArrow);
+constexpr int kCross = static_cast<int>(PicturePointer::kCrossHair);
+constexpr int kBusy = static_cast<int>(PicturePointer::kBusy);
 
-    session.ImagePresent = true;
-    const std::vector<bool> idle{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1, 1};
-    EXPECT_EQ(Row(session.Controls()), idle);
+TEST_F(ExplorerSessionTest, TheEnableTableFollowsWhatTheWindowDoes) {
+    // Plot LdI LdP DefC ModC Undo SvI SvP Zoom Sw Panel Res Rng SwC Pause Tut Exit Band Wheel
+    //   ZoomFrame Preview SwitchShown Pointer
+    EXPECT_EQ(Row(session.Controls()),
+              (std::vector{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 0, 1, kArrow}));
 
-    session.RunStarting();
-    const std::vector<bool> plotting{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0};
+    ASSERT_EQ(session.Plot(Panel()).step, Step::kPanelRead);
+    session.RunInitialised(1);
+    const std::vector plotting{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 1, kArrow};
     EXPECT_EQ(Row(session.Controls()), plotting);
-
     // Paused, while the run finishes its row: still busy, but the tutorial may open.
     session.PauseRequested();
-    const std::vector<bool> stopping{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0};
-    EXPECT_EQ(Row(session.Controls()), stopping);
+    EXPECT_EQ(Row(session.Controls()),
+              (std::vector{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 1, kArrow}));
     session.RunEnded(RunEnd::kPaused, 50);
+    // A stopped image is the user's to go on with: the wheel leaves it alone.
+    const std::vector idle{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 0, 1, kArrow};
     EXPECT_EQ(Row(session.Controls()), idle);
 
-    session.flags.ZoomMode = true;
-    const std::vector<bool> zooming{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1};
-    EXPECT_EQ(Row(session.Controls()), zooming);
-    session.flags.ZoomMode = false;
+    ASSERT_FALSE(session.ShowZoomBox(Panel()));
+    EXPECT_EQ(Row(session.Controls()),
+              (std::vector{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0, 1, 0, 1, kArrow}));
+    session.CancelZoom();
 
     // Alt+C sets the default coordinates when idle: the pick's Cancel shares it and is enabled only
     // while a point is picked.
-    session.flags.SwitchMode = true;
-    const std::vector<bool> picking{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1};
+    ASSERT_FALSE(session.StartSwitch(Panel()));
+    const std::vector picking{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, kCross};
     EXPECT_EQ(Row(session.Controls()), picking);
-    session.flags.SwitchMode = false;
+    session.CancelSwitch();
+    EXPECT_EQ(Row(session.Controls()), idle);
 
     // A file command or the colour editor holds the window, the tutorial included.
-    const std::vector<bool> command{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
-    session.flags.FileBusy = true;
-    EXPECT_EQ(Row(session.Controls()), command);
-    session.flags.FileBusy = false;
-    session.flags.EditorOpen = true;
-    EXPECT_EQ(Row(session.Controls()), command);
-    session.flags.EditorOpen = false;
+    const std::vector held{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 1, kBusy};
+    session.FileCommandStarted();
+    EXPECT_EQ(Row(session.Controls()), held);
+    session.FileCommandEnded();
+    session.EditorOpened();
+    std::vector editing = held;
+    editing.back() = kArrow;
+    EXPECT_EQ(Row(session.Controls()), editing);
+    session.EditorClosed();
 
-    session.flags.TutorialShown = true;
-    const std::vector<bool> tutorial{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1};
-    EXPECT_EQ(Row(session.Controls()), tutorial);
-}
+    session.TutorialShownChanged(true);
+    EXPECT_EQ(Row(session.Controls()),
+              (std::vector{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 1, kArrow}));
+    session.TutorialShownChanged(false);
 
-TEST_F(ExplorerSessionTest, TheZoomFrameThePreviewAndThePointerFollowTheState) {
-    const auto shown = [this] {
-        const ControlStates states = session.Controls();
-        return std::tuple{states.ZoomFrame, states.JuliaPreview, states.SwitchShown, states.Pointer};
-    };
-    EXPECT_EQ(shown(), std::tuple(false, false, true, PicturePointer::kArrow));
-    session.flags.ZoomMode = true;
-    EXPECT_EQ(shown(), std::tuple(true, false, true, PicturePointer::kArrow));
-    session.flags.ZoomMode = false;
-    session.flags.SwitchMode = true;
-    EXPECT_EQ(shown(), std::tuple(false, true, false, PicturePointer::kCrossHair));
+    // An image plotted to its end can be zoomed with the wheel.
+    PlotUntil(RunEnd::kDone);
+    EXPECT_TRUE(session.Controls().Wheel);
+
     // From a Julia set the switch is taken at once, with no preview.
-    session.JuliaMode = true;
-    EXPECT_EQ(shown(), std::tuple(false, false, false, PicturePointer::kCrossHair));
-    session.flags.SwitchMode = false;
-    session.flags.FileBusy = true;
-    EXPECT_EQ(shown(), std::tuple(false, false, true, PicturePointer::kBusy));
+    ASSERT_FALSE(session.StartSwitch(Panel()));
+    session.TakeSwitch();
+    ASSERT_TRUE(session.JuliaMode());
+    ASSERT_FALSE(session.StartSwitch(Panel()));
+    EXPECT_FALSE(session.Controls().JuliaPreview);
+    EXPECT_EQ(session.Controls().Pointer, PicturePointer::kCrossHair);
 }
 
-TEST_F(ExplorerSessionTest, EditsStartANewImageUnlessTheWindowFillsThePanelOrThePickWritesIt) {
-    const auto stoppedAt = [this](int32_t row) {
-        session.RunStarting();
-        session.RunEnded(RunEnd::kPaused, row);
-        return session.PlotKind();
+// The things that shape an image. Each makes the next Plot read the panel and start a new image; while
+// nothing of them happened, a stopped image goes on at its row without the panel being read.
+TEST_F(ExplorerSessionTest, AStoppedImageResumesUnlessSomethingThatShapesItChanged) {
+    const std::vector<std::pair<const char*, std::function<void()>>> nothing{
+        {"the zoom box cancelled",
+         [&] {
+             ASSERT_FALSE(session.ShowZoomBox(Panel()));
+             session.Box().MoveBy(QPointF(5, 0));
+             session.Box().SetRatio(1.5);
+             session.CancelZoom();
+         }},
+        {"a pick cancelled",
+         [&] {
+             ASSERT_FALSE(session.StartSwitch(Panel()));
+             session.Pick().PickAt(QPointF(10, 10));
+             session.CancelSwitch();
+         }},
+        {"a field left", [&] { session.FieldLeft(PanelField::kMaxIter, QStringLiteral("100")); }},
     };
-    EXPECT_EQ(stoppedAt(50), PlotStart::kResume);
-    EXPECT_EQ(session.StartY, 50);
-
-    session.FieldEdited(PanelField::kMaxIter);
-    EXPECT_EQ(session.PlotKind(), PlotStart::kReadPanel);
-
-    stoppedAt(50);
-    session.flags.Loading = true;
-    session.FieldEdited(PanelField::kMaxIter);
-    EXPECT_FALSE(session.EquationChosen(ZENPHRA_EQN_LAMBDA));
-    EXPECT_FALSE(session.RenderingChosen(ZENPHRA_REND_RINGS));
-    session.FunctionChosen(&FractalParams::Func1, 3);
-    EXPECT_EQ(session.StartY, 50);
-    EXPECT_EQ(session.params.EqnType, ZENPHRA_EQN_CLASSIC_MANDLEBROT);
-    session.flags.Loading = false;
-
-    // While a Julia point is picked the pick writes the centre and the Julia constant.
-    session.flags.SwitchMode = true;
-    for (const PanelField field :
-         {PanelField::kCx, PanelField::kCy, PanelField::kJuliaX, PanelField::kJuliaY}) {
-        session.FieldEdited(field);
+    for (const auto& [change, make] : nothing) {
+        session.Start(FractalParams{}, false, ImageHistory{});
+        PlotUntil(RunEnd::kPaused, 50);
+        const FractalParams before = session.Params();
+        make();
+        EXPECT_EQ(session.Params(), before) << change;
+        // The panel is not read: a text that would fail its check does not stop the resumed run.
+        EXPECT_EQ(session.Plot(PanelWith(PanelField::kCx, QString())).step, Step::kResume) << change;
+        session.RunEnded(RunEnd::kDone, 0);
     }
-    EXPECT_EQ(session.StartY, 50);
-    session.FieldEdited(PanelField::kMagnify);
-    EXPECT_EQ(session.StartY, 0);
-    session.flags.SwitchMode = false;
 
-    stoppedAt(50);
-    session.FunctionChosen(&FractalParams::Func2, 4);
-    EXPECT_EQ(session.StartY, 0);
-    stoppedAt(50);
-    session.SetRanges(4);
-    EXPECT_EQ(session.StartY, 0);
-    stoppedAt(50);
-    session.ForgetImage();
-    EXPECT_EQ(session.StartY, 0);
+    const std::vector<std::pair<const char*, std::function<void()>>> changes{
+        {"a field typed into", [&] { session.FieldEdited(); }},
+        {"an equation", [&] { session.EquationChosen(ZENPHRA_EQN_LAMBDA); }},
+        {"a rendering", [&] { session.RenderingChosen(ZENPHRA_REND_RINGS); }},
+        {"a function", [&] { session.FunctionChosen(&FractalParams::Func2, 4); }},
+        {"the ranges", [&] { session.RangesChosen(4); }},
+        {"banding", [&] { session.BandingToggled(); }},
+        {"a resolution", [&] { session.ResolutionChosen(240, 180); }},
+        {"the default coordinates", [&] { session.DefaultCoordinatesChosen(); }},
+        {"the zoom box applied",
+         [&] {
+             ASSERT_FALSE(session.ShowZoomBox(Panel()));
+             session.ApplyZoom();
+         }},
+        {"banding while the box is shown",
+         [&] {
+             ASSERT_FALSE(session.ShowZoomBox(Panel()));
+             session.BandingToggled();
+             session.CancelZoom();
+         }},
+        {"an entry",
+         [&] {
+             session.EntryLoaded({FractalParams{}, ColorMap{}});
+         }},
+    };
+    for (const auto& [change, make] : changes) {
+        session.Start(FractalParams{}, false, ImageHistory{});
+        PlotUntil(RunEnd::kPaused, 50);
+        make();
+        const PlotOrder order = session.Plot(Panel());
+        EXPECT_EQ(order.step, Step::kPanelRead) << change;
+        EXPECT_TRUE(order.newImage) << change;
+        EXPECT_EQ(session.StartY(), 0) << change;
+        session.RunEnded(RunEnd::kDone, 0);
+    }
 
-    // Escape in the first row leaves nothing to resume; a finished image starts again.
-    EXPECT_EQ(stoppedAt(0), PlotStart::kReadPanel);
-    session.RunStarting();
+    // Escape in the first row leaves nothing to resume.
+    PlotUntil(RunEnd::kEscaped, 0);
+    EXPECT_TRUE(session.Plot(Panel()).newImage);
     session.RunEnded(RunEnd::kDone, 0);
-    EXPECT_EQ(session.StartY, 0);
 
     // After an Undo a stopped image still resumes, but the panel is read again first.
-    stoppedAt(50);
-    session.flags.NewPlot = true;
-    EXPECT_EQ(session.PlotKind(), PlotStart::kReadPanel);
-    session.TakePlotSnapshots();
-    EXPECT_EQ(session.StartY, 50);
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
+    PlotUntil(RunEnd::kPaused, 50);
+    EXPECT_EQ(session.Plot(PanelWith(PanelField::kCx, QString())).message, "Center Real is blank.");
+    const PlotOrder resumed = session.Plot(Panel());
+    EXPECT_EQ(resumed.step, Step::kPanelRead);
+    EXPECT_FALSE(resumed.newImage);
+    EXPECT_EQ(session.StartY(), 50);
 
-    session.flags.FileBusy = true;
-    EXPECT_EQ(session.PlotKind(), PlotStart::kNothing);
+    // Nothing while busy.
+    EXPECT_EQ(session.Plot(Panel()).step, Step::kNothing);
+    session.RunEnded(RunEnd::kDone, 0);
+    session.FileCommandStarted();
+    EXPECT_EQ(session.Plot(Panel()).step, Step::kNothing);
 }
 
-TEST_F(ExplorerSessionTest, JuliaModeIsKeptAsDataAndPlotAddsItsOffset) {
-    session.params.EqnType = static_cast<int16_t>(ZENPHRA_EQN_LAMBDA + kJuliaOffset);
-    session.params.JuliaReal = 0.25;
-    session.ParamsShown();
-    EXPECT_TRUE(session.JuliaMode);
+TEST_F(ExplorerSessionTest, TheJuliaModeStaysUntilTheSwitchAnEntryOrUndoChangesIt) {
+    FractalParams lambda;
+    lambda.EqnType = static_cast<int16_t>(ZENPHRA_EQN_LAMBDA + kJuliaOffset);
+    lambda.JuliaReal = 0.25;
+    session.Start(lambda, false, ImageHistory{});
+    EXPECT_TRUE(session.JuliaMode());
     EXPECT_TRUE(session.Shown().Julia);
 
-    // The list shows base equations: choosing one drops the offset, the mode stays.
-    ASSERT_TRUE(session.EquationChosen(ZENPHRA_EQN_POKORNY));
-    EXPECT_EQ(session.params.EqnType, ZENPHRA_EQN_POKORNY);
-    EXPECT_TRUE(session.Shown().Julia);
+    // The list shows base equations: choosing one keeps the mode, the constant and the offset.
+    session.EquationChosen(ZENPHRA_EQN_POKORNY);
+    EXPECT_EQ(session.Params().EqnType, ZENPHRA_EQN_POKORNY + kJuliaOffset);
+    PlotUntil(RunEnd::kDone);
+    EXPECT_TRUE(session.JuliaMode());
+    EXPECT_EQ(session.Params().EqnType, ZENPHRA_EQN_POKORNY + kJuliaOffset);
+    EXPECT_EQ(session.Params().JuliaReal, 0.25);
 
-    PanelTexts texts = ShownTexts();
-    ASSERT_FALSE(CheckPanel(texts, session.Shown(), session.params));
-    ReadPanel(texts, session.Shown(), session.JuliaMode, session.params);
-    EXPECT_EQ(session.params.EqnType, ZENPHRA_EQN_POKORNY + kJuliaOffset);
-    EXPECT_EQ(session.params.JuliaReal, 0.25);
+    // An entry of a set.
+    session.EntryLoaded({FractalParams{}, ColorMap{}});
+    EXPECT_FALSE(session.JuliaMode());
+    EXPECT_FALSE(session.Shown().Julia);
+    PlotUntil(RunEnd::kDone);
+    EXPECT_EQ(session.Params().EqnType, ZENPHRA_EQN_CLASSIC_MANDLEBROT);
 
-    session.params.EqnType = ZENPHRA_EQN_POKORNY;
-    session.ParamsShown();
-    EXPECT_FALSE(session.JuliaMode);
-    ReadPanel(ShownTexts(), session.Shown(), session.JuliaMode, session.params);
-    EXPECT_EQ(session.params.EqnType, ZENPHRA_EQN_POKORNY);
+    // Undo brings back the Julia set, and its mode.
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
+    EXPECT_TRUE(session.JuliaMode());
+    EXPECT_EQ(session.Params().EqnType, ZENPHRA_EQN_POKORNY + kJuliaOffset);
 }
 
 TEST_F(ExplorerSessionTest, ChoicesShowTheirFieldsAndStartThem) {
-    const std::optional<std::vector<FieldStart>> chebyshev = session.EquationChosen(ZENPHRA_EQN_CHEBYSHEV);
-    ASSERT_TRUE(chebyshev);
-    ASSERT_EQ(chebyshev->size(), 1u);
-    EXPECT_EQ((*chebyshev)[0].text, "5");
-    EXPECT_EQ(session.params.Parm3, 5.0);
+    const std::vector<FieldStart> chebyshev = session.EquationChosen(ZENPHRA_EQN_CHEBYSHEV);
+    ASSERT_EQ(chebyshev.size(), 1u);
+    EXPECT_EQ(chebyshev[0].text, "5");
+    EXPECT_EQ(session.Params().Parm3, 5.0);
     EXPECT_TRUE(session.Shown().P3);
     EXPECT_FALSE(session.Shown().P1);  // "Level Set" has no parameters
 
-    session.params.Func1 = 7;
-    const auto angle = session.RenderingChosen(ZENPHRA_REND_ANGLE_FUNCTION_1);
-    ASSERT_TRUE(angle);
-    ASSERT_EQ(angle->size(), 2u);
-    EXPECT_EQ((*angle)[0].text, "0.100");
-    EXPECT_EQ(session.params.Parm1, 0.1);
-    EXPECT_EQ(session.params.Parm2, 0.1);
-    EXPECT_EQ(session.params.Func1, 0);
+    session.FunctionChosen(&FractalParams::Func1, 7);
+    const std::vector<FieldStart> angle = session.RenderingChosen(ZENPHRA_REND_ANGLE_FUNCTION_1);
+    ASSERT_EQ(angle.size(), 2u);
+    EXPECT_EQ(angle[0].text, "0.100");
+    EXPECT_EQ(session.Params().Parm1, 0.1);
+    EXPECT_EQ(session.Params().Parm2, 0.1);
+    EXPECT_EQ(session.Params().Func1, 0);
     const PanelShown shown = session.Shown();
     EXPECT_TRUE(shown.P1 && shown.P2 && shown.Func1 && shown.Func2);
 
-    EXPECT_TRUE(session.EquationChosen(ZENPHRA_EQN_LAMBDA)->empty());
+    // Plot reads each function from its own list, and 0 for a list the rendering hides.
+    session.FunctionChosen(&FractalParams::Func1, 3);
+    session.FunctionChosen(&FractalParams::Func2, 7);
+    PlotUntil(RunEnd::kDone);
+    EXPECT_EQ(session.Params().Func1, 3);
+    EXPECT_EQ(session.Params().Func2, 7);
+
+    EXPECT_TRUE(session.EquationChosen(ZENPHRA_EQN_LAMBDA).empty());
     EXPECT_FALSE(session.Shown().P3);
-    const auto rings = session.RenderingChosen(ZENPHRA_REND_RINGS);
-    EXPECT_EQ(rings->size(), 1u);
+    EXPECT_EQ(session.RenderingChosen(ZENPHRA_REND_RINGS).size(), 1u);
     EXPECT_FALSE(session.Shown().P2 || session.Shown().Func1);
+    PlotUntil(RunEnd::kDone);
+    EXPECT_EQ(session.Params().Func1, 0);
+    EXPECT_EQ(session.Params().Func2, 0);
 }
 
-TEST_F(ExplorerSessionTest, PlotReadsEachFunctionFromItsOwnListAndZeroForAHiddenOne) {
-    session.params.Rendering = ZENPHRA_REND_ANGLE_FUNCTION_1;
-    PanelTexts texts = ShownTexts();
-    texts.func1Position = 3;
-    texts.func2Position = 7;
-    ReadPanel(texts, session.Shown(), false, session.params);
-    EXPECT_EQ(session.params.Func1, 3);
-    EXPECT_EQ(session.params.Func2, 7);
-
-    session.params.Rendering = ZENPHRA_REND_RINGS;
-    ReadPanel(texts, session.Shown(), false, session.params);
-    EXPECT_EQ(session.params.Func1, 0);
-    EXPECT_EQ(session.params.Func2, 0);
-}
-
-TEST_F(ExplorerSessionTest, PanelChecksGiveTheFirstFailingFieldsMessage) {
+// Every command that checks the panel (Plot, Zoom, the switch, the wheel, the saves) gives the first
+// failing check's message, and nothing changes then: not even the values of the checks that passed.
+TEST_F(ExplorerSessionTest, APanelCheckThatFailsGivesItsMessageAndChangesNothing) {
     const auto check = [this](PanelField field, const QString& text) {
-        PanelTexts texts = ShownTexts();
-        texts[field] = text;
-        return CheckPanel(texts, session.Shown(), session.params).value_or(QString());
+        return session.CheckPanel(PanelWith(field, text)).value_or(QString());
     };
     EXPECT_EQ(check(PanelField::kCx, ""), "Center Real is blank.");
     EXPECT_EQ(check(PanelField::kMaxIter, ""), "Max Iters is blank.");
     EXPECT_EQ(check(PanelField::kCx, "0.5-"), "The value for Center Real is invalid.");
     EXPECT_EQ(check(PanelField::kCx, "   "), "The value for Center Real is invalid.");
-    EXPECT_EQ(check(PanelField::kMagnify, "-2"), "The value for Magnification is invalid.");
+    EXPECT_EQ(check(PanelField::kMagnify, "-"), "The value for Magnification is invalid.");
     EXPECT_EQ(check(PanelField::kMaxIter, "1.5"), "The value for Max. Iters is invalid.");
     // Hidden fields are not checked.
     EXPECT_EQ(check(PanelField::kP1, ""), "");
     EXPECT_EQ(check(PanelField::kJuliaX, "x"), "");
 
     // Blank checks come first, in the panel's reading order; the lists before the fields.
-    PanelTexts texts = ShownTexts();
-    texts[PanelField::kAngle] = "1.2.3";
-    texts[PanelField::kSkipIter] = "";
-    EXPECT_EQ(CheckPanel(texts, session.Shown(), session.params), "Skip Iters is blank.");
-    texts.rendering.clear();
-    EXPECT_EQ(CheckPanel(texts, session.Shown(), session.params), "Rendering is blank.");
+    PanelTexts panel = PanelWith(PanelField::kAngle, "1.2.3");
+    panel[PanelField::kSkipIter] = "";
+    EXPECT_EQ(session.CheckPanel(panel), "Skip Iters is blank.");
+    panel.rendering.clear();
+    EXPECT_EQ(session.CheckPanel(panel), "Rendering is blank.");
+
+    // P1 passes and would be read, P2 fails: P1 keeps its value.
+    session.RenderingChosen(ZENPHRA_REND_PETALS);
+    PlotUntil(RunEnd::kDone);
+    const FractalParams before = session.Params();
+    panel = PanelWith(PanelField::kP1, "0.7");
+    panel[PanelField::kP2] = "0.1.";
+    EXPECT_EQ(session.Plot(panel).message, "The value for P2 is invalid.");
+    EXPECT_EQ(session.WheelTurned(panel, QPointF(30, 20), 2.0), "The value for P2 is invalid.");
+    EXPECT_EQ(session.ShowZoomBox(panel), "The value for P2 is invalid.");
+    EXPECT_EQ(session.StartSwitch(panel), "The value for P2 is invalid.");
+    EXPECT_EQ(session.Params(), before);
+    EXPECT_TRUE(session.Idle());
+    EXPECT_TRUE(session.ImageFinished());
+
+    // Once they pass, the wheel zooms, and P1 is taken.
+    panel[PanelField::kP2] = "0.1";
+    EXPECT_FALSE(session.WheelTurned(panel, QPointF(30, 20), 2.0));
+    EXPECT_EQ(session.Params().TotalMagnify, 2.0);
+    EXPECT_LT(session.Params().PrevRealCenter, before.PrevRealCenter);
+    EXPECT_EQ(session.Params().Parm1, 0.7);
+    EXPECT_TRUE(session.Plot(Panel()).newImage);
 }
 
-// Undo swaps the two snapshots through Plot: the colours and the custom size come back, Banding stays,
-// and the colour editor's two fixed colours are the restored image's.
+// Undo swaps the two snapshots through Plot: the colours and the size come back, Banding stays, and the
+// colour editor's two fixed colours are the restored image's.
 TEST_F(ExplorerSessionTest, UndoSwapsTheImagesWithTheirColoursButNotBanding) {
-    FractalParams& params = session.params;
-    const auto plotNew = [this] {
-        session.TakePlotSnapshots();
-        session.RunStarting();
-        session.RunEnded(RunEnd::kDone, 0);
-    };
-    const auto undo = [this] {
-        session.flags.UndoRequested = true;
-        session.TakePlotSnapshots();
-        EXPECT_FALSE(session.flags.UndoRequested);
-        EXPECT_TRUE(session.flags.NewPlot);
-        EXPECT_EQ(session.StartY, 0);
-    };
-    const PackedColor firstMaxIter = PackColor(10, 20, 30);
-    SetPaletteColor(palette, kMaxIterEntry, firstMaxIter);
-    SetPaletteColor(palette, kBackgroundEntry, PackColor(1, 2, 3));
-    session.colors.MaxIterColor = firstMaxIter;
-    plotNew();
-    const FractalParams first = params;
+    SetPaletteColor(palette, kMaxIterEntry, PackColor(10, 20, 30));
+    PlotUntil(RunEnd::kDone);
+    const FractalParams first = session.Params();
     const PaletteArrays firstPalette = palette;
 
-    params.PrevRealCenter = 0.25;
-    params.TotalMagnify = 4.0;
-    params.HorRes = 1000;
-    params.VertRes = 750;
-    params.CustomHres = "1000";
-    params.CustomVres = "750";
-    SetPaletteColor(palette, 5, PackColor(200, 0, 0));
+    session.CustomSizeChosen(CustomResolution{1000, 750, "1000", "750"});
+    session.FieldLeft(PanelField::kCx, QStringLiteral("0.25"));
+    session.FieldLeft(PanelField::kMagnify, QStringLiteral("4"));
+    SetPaletteColor(palette, 5, PackColor(200, 0, 0));  // as the colour editor sets it
     SetPaletteColor(palette, kMaxIterEntry, PackColor(40, 50, 60));
-    SetPaletteColor(palette, kBackgroundEntry, PackColor(70, 80, 90));
-    session.colors.MaxIterColor = PackColor(40, 50, 60);
-    plotNew();
-    const FractalParams second = params;
+    PlotUntil(RunEnd::kDone);
+    const FractalParams second = session.Params();
     const PaletteArrays secondPalette = palette;
+    EXPECT_EQ(second.TotalMagnify, 4.0);
+    EXPECT_EQ(session.Display().ImageFactor, 2);
 
-    params.Banding = 1;
-    undo();
+    session.BandingToggled();
+    EXPECT_TRUE(PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo).newImage);
     FractalParams expected = first;
     expected.Banding = 1;
-    EXPECT_EQ(params, expected);
+    EXPECT_EQ(session.Params(), expected);
     EXPECT_EQ(palette, firstPalette);
-    EXPECT_EQ(session.colors.MaxIterColor, firstMaxIter);
-    EXPECT_EQ(session.colors.BgColor, PackColor(1, 2, 3));
+    EXPECT_EQ(session.Display().ImageFactor, 1);
+    EXPECT_EQ(session.Colors().MaxIterColor, PackColor(10, 20, 30));
 
     // A second Undo brings back the image the first one replaced.
-    undo();
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
     expected = second;
     expected.Banding = 1;
-    EXPECT_EQ(params, expected);
+    EXPECT_EQ(session.Params(), expected);
     EXPECT_EQ(palette, secondPalette);
-    EXPECT_EQ(session.colors.BgColor, PackColor(70, 80, 90));
+    EXPECT_EQ(session.Colors().MaxIterColor, PackColor(40, 50, 60));
 
-    // A stopped image resumed after an Undo only becomes the shown one: Undo still goes back to the
-    // image before it.
-    session.RunStarting();
-    session.RunEnded(RunEnd::kPaused, 50);
-    params.MaxIters = 300;
-    session.TakePlotSnapshots();
-    EXPECT_EQ(session.StartY, 50);
-    undo();
-    EXPECT_EQ(params.PrevRealCenter, first.PrevRealCenter);
-    EXPECT_EQ(params.MaxIters, first.MaxIters);
-    undo();
-    EXPECT_EQ(params.MaxIters, 300);
+    // An Undo stopped and then resumed only becomes the shown image: Undo still goes back to the image
+    // before it.
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
+    PlotUntil(RunEnd::kPaused, 50, PlotRequest::kUndo);
+    EXPECT_EQ(session.Params(), expected);
+    EXPECT_EQ(PlotUntil(RunEnd::kDone).step, Step::kPanelRead);
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
+    EXPECT_EQ(session.Params().PrevRealCenter, first.PrevRealCenter);
+    EXPECT_EQ(session.Params().TotalMagnify, first.TotalMagnify);
 }
 
 TEST_F(ExplorerSessionTest, AWholeNumberTooLargeKeepsTheOldValueAndSaysSo) {
-    EXPECT_FALSE(StoreFieldText(PanelField::kMaxIter, "2147483647", session.params));
-    EXPECT_EQ(session.params.MaxIters, 2147483647);
-    EXPECT_EQ(StoreFieldText(PanelField::kMaxIter, "2147483648", session.params),
-              "The value for Max. Iters is invalid.");
-    EXPECT_EQ(session.params.MaxIters, 2147483647);
-    EXPECT_FALSE(StoreFieldText(PanelField::kCx, "-0.75", session.params));
-    EXPECT_EQ(session.params.PrevRealCenter, -0.75);
-    EXPECT_EQ(FieldText(PanelField::kCx, session.params), "-0.75000000000000000000");
+    EXPECT_FALSE(session.FieldLeft(PanelField::kMaxIter, "2147483647"));
+    EXPECT_EQ(session.Params().MaxIters, 2147483647);
+    EXPECT_EQ(session.FieldLeft(PanelField::kMaxIter, "2147483648"), "The value for Max. Iters is invalid.");
+    EXPECT_EQ(session.Params().MaxIters, 2147483647);
+    EXPECT_FALSE(session.FieldLeft(PanelField::kCx, "-0.75"));
+    EXPECT_EQ(session.Params().PrevRealCenter, -0.75);
+    EXPECT_EQ(Panel()[PanelField::kCx], "-0.75000000000000000000");
 }
 
 }  // namespace

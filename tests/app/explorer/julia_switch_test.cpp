@@ -12,39 +12,45 @@ class JuliaSwitchTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        session.params.EqnType = ZENPHRA_EQN_LAMBDA;
-        session.params.ItersToSkip = 7;
-        session.params.PrevRealCenter = 1.25;
-        session.params.PrevImagCenter = -0.5;
-        session.params.TotalMagnify = 4.0;
-        session.params.TotalAngleDeg = 90.0;
-        session.SetSize(320, 240);
-        session.ParamsShown();
+        FractalParams params;
+        params.EqnType = ZENPHRA_EQN_LAMBDA;
+        params.HorRes = 320;
+        params.VertRes = 240;
+        params.ItersToSkip = 7;
+        params.PrevRealCenter = 1.25;
+        params.PrevImagCenter = -0.5;
+        params.TotalMagnify = 4.0;
+        params.TotalAngleDeg = 90.0;
+        session.Start(params, false, ImageHistory{});
     }
+
+    void StartSwitch() { ASSERT_FALSE(session.StartSwitch(ShownPanel(session.Params(), PanelTexts{}))); }
 
     ExplorerSession session{palette};
 };
 
 TEST_F(JuliaSwitchTest, TheConstantIsThePointUnderThePointerAndTheCentreUntilItMoves) {
-    session.StartSwitch();
-    EXPECT_TRUE(session.flags.SwitchMode);
-    EXPECT_EQ(session.pick.ImageCentre(), QPointF(160, 120));
-    EXPECT_EQ(session.pick.Picked(), (PlanePoint{1.25, -0.5}));
+    StartSwitch();
+    EXPECT_EQ(session.Doing(), Activity::kJuliaPick);
+    EXPECT_EQ(session.Pick().ImageCentre(), QPointF(160, 120));
+    EXPECT_EQ(session.Pick().Picked(), (PlanePoint{1.25, -0.5}));
 
     // Turned a quarter: a pixel to the right of the centre lies a step above it in the plane.
     const double step = 3.6 / 4.0 / 320;
-    session.pick.PickAt(QPointF(170, 120));
-    EXPECT_NEAR(session.pick.Picked().real, 1.25, 1e-15);
-    EXPECT_NEAR(session.pick.Picked().imag, -0.5 + 10 * step, 1e-15);
+    session.Pick().PickAt(QPointF(170, 120));
+    EXPECT_NEAR(session.Pick().Picked().real, 1.25, 1e-15);
+    EXPECT_NEAR(session.Pick().Picked().imag, -0.5 + 10 * step, 1e-15);
 }
 
-TEST_F(JuliaSwitchTest, ASwitchEitherWayStartsTheNewImageUnzoomed) {
-    session.StartSwitch();
-    session.pick.PickAt(QPointF(100, 30));
-    const PlanePoint picked = session.pick.Picked();
+// Either way the new image is small, unzoomed and unturned, with no iterations skipped.
+TEST_F(JuliaSwitchTest, ASwitchEitherWayStartsTheNewImageSmallAndUnzoomed) {
+    StartSwitch();
+    session.Pick().PickAt(QPointF(100, 30));
+    const PlanePoint picked = session.Pick().Picked();
     session.TakeSwitch();
-    const FractalParams& params = session.params;
-    EXPECT_FALSE(session.flags.SwitchMode);
+    const FractalParams& params = session.Params();
+    EXPECT_TRUE(session.Idle());
+    EXPECT_TRUE(session.JuliaMode());
     EXPECT_EQ(params.EqnType, ZENPHRA_EQN_LAMBDA + kJuliaOffset);
     EXPECT_EQ(params.JuliaReal, picked.real);
     EXPECT_EQ(params.JuliaImag, picked.imag);
@@ -53,14 +59,16 @@ TEST_F(JuliaSwitchTest, ASwitchEitherWayStartsTheNewImageUnzoomed) {
     EXPECT_EQ(params.TotalMagnify, 1.0);
     EXPECT_EQ(params.TotalAngleDeg, 0.0);
     EXPECT_EQ(params.ItersToSkip, 0);
-    EXPECT_EQ(session.StartY, 0);
+    EXPECT_EQ(params.HorRes, 160);
+    EXPECT_EQ(session.Display().PicHeight, 120);
+    EXPECT_EQ(session.StartY(), 0);
 
     // Back to the set, centred on the constant, which is cleared.
-    session.ParamsShown();
-    session.params.ItersToSkip = 3;
-    session.params.TotalMagnify = 50.0;
-    session.StartSwitch();
+    session.FieldLeft(PanelField::kSkipIter, QStringLiteral("3"));
+    session.FieldLeft(PanelField::kMagnify, QStringLiteral("50"));
+    StartSwitch();
     session.TakeSwitch();
+    EXPECT_FALSE(session.JuliaMode());
     EXPECT_EQ(params.EqnType, ZENPHRA_EQN_LAMBDA);
     EXPECT_EQ(params.PrevRealCenter, picked.real);
     EXPECT_EQ(params.PrevImagCenter, picked.imag);
@@ -70,15 +78,14 @@ TEST_F(JuliaSwitchTest, ASwitchEitherWayStartsTheNewImageUnzoomed) {
     EXPECT_EQ(params.ItersToSkip, 0);
 }
 
-TEST_F(JuliaSwitchTest, ACancelledPickLeavesEveryParameterAndTheResumeRow) {
-    session.StartY = 33;
-    const FractalParams before = session.params;
-    session.StartSwitch();
-    session.pick.PickAt(QPointF(10, 10));
+TEST_F(JuliaSwitchTest, ACancelledPickLeavesEveryParameter) {
+    const FractalParams before = session.Params();
+    StartSwitch();
+    session.Pick().PickAt(QPointF(10, 10));
     session.CancelSwitch();
-    EXPECT_FALSE(session.flags.SwitchMode);
-    EXPECT_EQ(session.params, before);
-    EXPECT_EQ(session.StartY, 33);
+    EXPECT_TRUE(session.Idle());
+    EXPECT_FALSE(session.JuliaMode());
+    EXPECT_EQ(session.Params(), before);
 }
 
 }  // namespace

@@ -18,41 +18,45 @@ namespace {
 
 class ZoomBoxTest : public EngineTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        session.SetSize(160, 120);
+    // The box over an image of these parameters, 160 x 120 unless they say otherwise.
+    void ShowBoxOver(const FractalParams& params) {
+        session.Start(params, false, ImageHistory{});
+        ASSERT_FALSE(session.ShowZoomBox(ShownPanel(params, PanelTexts{})));
     }
+    void ShowBox() { ShowBoxOver(FractalParams{}); }
 
-    const ZoomBox& Box() const { return session.zoom; }
-    ZoomBox& Box() { return session.zoom; }
-    std::array<QPoint, 4> Corners() const { return Box().Outline().corners; }
+    ZoomBox& Box() { return session.Box(); }
+    std::array<QPoint, 4> Corners() { return Box().Outline().corners; }
+    const FractalParams& Params() const { return session.Params(); }
 
     ExplorerSession session{palette};
 };
 
+FractalParams Magnified(double magnify, double angle = 0.0) {
+    FractalParams params;
+    params.TotalMagnify = magnify;
+    params.TotalAngleDeg = angle;
+    return params;
+}
+
 using Box4 = std::array<QPoint, 4>;
 
 TEST_F(ZoomBoxTest, ApplyRightAfterZoomDoublesTheMagnificationAndKeepsCentreAndAngle) {
-    FractalParams& params = session.params;
+    FractalParams params = Magnified(3.0, -45.25);
     params.PrevRealCenter = -0.743643887037151;
     params.PrevImagCenter = 0.13182590420533;
-    params.TotalMagnify = 3.0;
-    params.TotalAngleDeg = -45.25;
-    session.StartY = 40;
-    session.ShowZoomBox();
-    EXPECT_TRUE(session.flags.ZoomMode);
-    EXPECT_FALSE(session.Idle());
+    ShowBoxOver(params);
+    EXPECT_EQ(session.Doing(), Activity::kZoomBox);
     session.ApplyZoom();
-    EXPECT_EQ(params.PrevRealCenter, -0.743643887037151);
-    EXPECT_EQ(params.PrevImagCenter, 0.13182590420533);
-    EXPECT_EQ(params.TotalMagnify, 6.0);
-    EXPECT_EQ(params.TotalAngleDeg, -45.25);
-    EXPECT_EQ(session.StartY, 0);
-    EXPECT_FALSE(session.flags.ZoomMode);
+    EXPECT_EQ(Params().PrevRealCenter, -0.743643887037151);
+    EXPECT_EQ(Params().PrevImagCenter, 0.13182590420533);
+    EXPECT_EQ(Params().TotalMagnify, 6.0);
+    EXPECT_EQ(Params().TotalAngleDeg, -45.25);
+    EXPECT_TRUE(session.Idle());
 }
 
 TEST_F(ZoomBoxTest, TheBoxKeepsThePicturesShapeAtEverySizeAndAngle) {
-    session.ShowZoomBox();
+    ShowBox();
     // 160 x 120: half the diagonal of a box of half the picture's size is 0.5 x 80 / 0.8.
     EXPECT_DOUBLE_EQ(Box().HalfDiagonal(), 50.0);
     EXPECT_EQ(Corners(), (Box4{QPoint(40, 30), QPoint(120, 30), QPoint(120, 90), QPoint(40, 90)}));
@@ -68,14 +72,14 @@ TEST_F(ZoomBoxTest, TheBoxKeepsThePicturesShapeAtEverySizeAndAngle) {
     EXPECT_EQ(Corners(), (Box4{QPoint(50, 100), QPoint(50, 20), QPoint(110, 20), QPoint(110, 100)}));
 
     // Another shape of picture, after the size changed: the tables follow it.
-    session.SetSize(320, 120);
-    session.ShowZoomBox();
+    session.CancelZoom();
+    session.CustomSizeChosen(CustomResolution{320, 120, "320", "120"});
+    ASSERT_FALSE(session.ShowZoomBox(ShownPanel(Params(), PanelTexts{})));
     EXPECT_EQ(Corners(), (Box4{QPoint(80, 30), QPoint(240, 30), QPoint(240, 90), QPoint(80, 90)}));
 }
 
 TEST_F(ZoomBoxTest, TheAngleWrapsAtAHalfTurnAndApplyBringsTheImagesAngleIntoRange) {
-    session.params.TotalAngleDeg = 170.0;
-    session.ShowZoomBox();
+    ShowBoxOver(Magnified(1.0, 170.0));
     // To the right (the turn handle dragged, or Shift+Right) the box turns clockwise.
     Box().SetAngle(-179);
     Box().TurnBy(1);
@@ -90,7 +94,7 @@ TEST_F(ZoomBoxTest, TheAngleWrapsAtAHalfTurnAndApplyBringsTheImagesAngleIntoRang
     Box().SetAngle(20);
     EXPECT_EQ(Box().AngleText(), "190.00000000000000000000");
     session.ApplyZoom();
-    EXPECT_EQ(session.params.TotalAngleDeg, -170.0);
+    EXPECT_EQ(Params().TotalAngleDeg, -170.0);
 
     for (const auto& [degrees, normalised] : std::vector<std::pair<double, double>>{{-190, 170},
                                                                                     {-180, 180},
@@ -105,10 +109,8 @@ TEST_F(ZoomBoxTest, TheAngleWrapsAtAHalfTurnAndApplyBringsTheImagesAngleIntoRang
 }
 
 TEST_F(ZoomBoxTest, MovingTheBoxMovesThePlaneCentreByThePlaneStep) {
-    FractalParams& params = session.params;
-    params.TotalMagnify = 2.5;
-    session.ShowZoomBox();
-    const double step = 3.6 / params.TotalMagnify / params.HorRes;
+    ShowBoxOver(Magnified(2.5));
+    const double step = 3.6 / 2.5 / 160;
 
     // Up ten pixels by key: the imaginary part rises by ten steps, the real part stays.
     Box().MoveBy(QPointF(0, -10));
@@ -125,14 +127,13 @@ TEST_F(ZoomBoxTest, MovingTheBoxMovesThePlaneCentreByThePlaneStep) {
     EXPECT_EQ(Box().Release(), std::nullopt);
 
     session.ApplyZoom();
-    EXPECT_NEAR(params.PrevRealCenter, -0.5 - 4 * step, 1e-15);
-    EXPECT_NEAR(params.PrevImagCenter, 10 * step, 1e-15);
-    EXPECT_EQ(params.TotalMagnify, 5.0);
+    EXPECT_NEAR(Params().PrevRealCenter, -0.5 - 4 * step, 1e-15);
+    EXPECT_NEAR(Params().PrevImagCenter, 10 * step, 1e-15);
+    EXPECT_EQ(Params().TotalMagnify, 5.0);
 }
 
 TEST_F(ZoomBoxTest, HandlesAreFoundNearTheirMarkersAndDraggedByThePointersMoves) {
-    session.params.TotalMagnify = 2.0;
-    session.ShowZoomBox();
+    ShowBoxOver(Magnified(2.0));
     EXPECT_EQ(Box().HoverAt(QPoint(82, 92), false), ZoomHandle::kSize);
     EXPECT_EQ(Box().HoverAt(QPoint(118, 27), false), ZoomHandle::kTurn);
     EXPECT_EQ(Box().HoverAt(QPoint(84, 90), false), ZoomHandle::kNone);  // 4 pixels off, outside 0.6 R
@@ -178,7 +179,7 @@ TEST_F(ZoomBoxTest, HandlesAreFoundNearTheirMarkersAndDraggedByThePointersMoves)
 }
 
 TEST_F(ZoomBoxTest, TheInsideOfTheBoxFollowsItsTurn) {
-    session.ShowZoomBox();
+    ShowBox();
     EXPECT_TRUE(Box().Contains(QPoint(80, 60)));
     EXPECT_TRUE(Box().Contains(QPoint(41, 31)));
     EXPECT_FALSE(Box().Contains(QPoint(39, 60)));
@@ -188,20 +189,15 @@ TEST_F(ZoomBoxTest, TheInsideOfTheBoxFollowsItsTurn) {
     EXPECT_TRUE(Box().Contains(QPoint(80, 100)));
 }
 
-TEST_F(ZoomBoxTest, CancelPutsTheParametersAndTheResumeRowBack) {
-    session.params.TotalMagnify = 8.0;
-    session.params.TotalAngleDeg = 12.5;
-    const FractalParams before = session.params;
-    session.StartY = 50;
-    session.ShowZoomBox();
+TEST_F(ZoomBoxTest, CancelPutsTheParametersBack) {
+    ShowBoxOver(Magnified(8.0, 12.5));
+    const FractalParams before = Params();
     Box().MoveBy(QPointF(13, -7));
     Box().SetRatio(1.7);
     Box().SetAngle(-33);
-    session.StartY = 0;  // the panel's fields followed the box
     session.CancelZoom();
-    EXPECT_EQ(session.params, before);
-    EXPECT_EQ(session.StartY, 50);
-    EXPECT_FALSE(session.flags.ZoomMode);
+    EXPECT_EQ(Params(), before);
+    EXPECT_TRUE(session.Idle());
 }
 
 // The plane point of a display position is where the library plotted the pixel shown there: an image
@@ -317,7 +313,8 @@ TEST_F(PlanePointTest, AWheelStepKeepsThePointUnderThePointer) {
         const DisplayFactor shown = ComputeDisplayFactor(params.HorRes, params.VertRes);
         const PlanePoint before = PictureGeometry(params, shown).PlanePointAt(position);
         for (const double factor : {2.0, 0.5, 1.25}) {
-            const FractalParams zoomed = ZoomedAbout(params, shown, position, factor);
+            FractalParams zoomed = params;
+            LookAt(ZoomedAbout(params, shown, position, factor), zoomed);
             EXPECT_EQ(zoomed.TotalMagnify, params.TotalMagnify * factor);
             EXPECT_EQ(zoomed.TotalAngleDeg, params.TotalAngleDeg);
             const PlanePoint after = PictureGeometry(zoomed, shown).PlanePointAt(position);
@@ -325,7 +322,9 @@ TEST_F(PlanePointTest, AWheelStepKeepsThePointUnderThePointer) {
             EXPECT_NEAR(after.real, before.real, pixel * 1e-6);
             EXPECT_NEAR(after.imag, before.imag, pixel * 1e-6);
         }
-        EXPECT_EQ(ShiftedPixelsDiffering(ZoomedAbout(params, shown, position, 2.0), position), 0);
+        FractalParams zoomed = params;
+        LookAt(ZoomedAbout(params, shown, position, 2.0), zoomed);
+        EXPECT_EQ(ShiftedPixelsDiffering(zoomed, position), 0);
     }
 }
 
