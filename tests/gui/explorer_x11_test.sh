@@ -83,6 +83,16 @@ for folder in alone wrong; do
     [ "$status" -ne 0 ] || fail "the program ended with success without a library ($folder)"
 done
 
+# Starts the explorer and plots its first image; $window is the explorer's window.
+start_and_plot() {
+    start_program "$program_folder/Zenphra"
+    window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+p
+    sleep 2
+    mkdir -p "$screenshot_folder"
+}
+
 echo "--- the image browser closed with Escape, its close button or Alt+F4 loads nothing"
 # The close button and Alt+F4 belong to a window manager: openbox, with its stock settings, for this part.
 XDG_CONFIG_HOME="$work/window-manager" openbox > "$work/openbox.log" 2>&1 &
@@ -95,12 +105,7 @@ for _ in $(seq 50); do
 done
 use_fresh_settings browser
 printf '[frmFractal]\nEqnType=0\nHorRes=640\nVertRes=480\nMaxIters=200\n' > "$(settings_file)"
-start_program "$program_folder/Zenphra"
-window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
-xdotool windowfocus --sync "$window"
-xdotool key alt+p
-sleep 2
-mkdir -p "$screenshot_folder"
+start_and_plot
 import -window root "$screenshot_folder/browser_0_plotted.png"
 browser_title='Load Quorvex-Talmy Fractals Lite Image File'
 for how in escape close-button alt-f4; do
@@ -144,12 +149,7 @@ echo "screenshots: $screenshot_folder/browser_*.png"
 
 echo "--- screenshot of the default image"
 use_fresh_settings screenshot
-start_program "$program_folder/Zenphra"
-window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
-xdotool windowfocus --sync "$window"
-xdotool key alt+p
-sleep 2
-mkdir -p "$screenshot_folder"
+start_and_plot
 import -window "$window" "$screenshot_folder/explorer_default.png"
 xdotool key alt+x
 wait_for_exit "$pid" 5 || fail "the window did not close after the default image"
