@@ -1,6 +1,7 @@
 #include "app/shell/about_box.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +49,15 @@ AboutBox::AboutBox(const WindowPositions& positions, QWidget* parent)
     QFont liteFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     liteFont.setPointSizeF(nameFont.pointSizeF());
     liteFont.setBold(true);
+    // The machine's fixed font may lack a bold face that keeps its pitch: then the first family that
+    // does is taken, so that "Lite" stays in type of even width.
+    if (!QFontInfo(liteFont).fixedPitch()) {
+        for (const QString& family : QFontDatabase::families()) {
+            if (!QFontDatabase::isFixedPitch(family)) continue;
+            liteFont.setFamily(family);
+            if (QFontInfo(liteFont).fixedPitch()) break;
+        }
+    }
     lite->setFont(liteFont);
 
     QLabel* description = Label(kDescription, "lblDescription", this);
