@@ -38,6 +38,11 @@ inline int32_t HighestLevelAt(int64_t m, int32_t top) {
     return aligned < top ? aligned : top;
 }
 
+// Whether a step of the table may start at iteration m: its shortest steps start at 1 + i 2^kLowestLevel.
+inline bool TableStepMayStartAt(int64_t m) {
+    return m >= 1 && ((m - 1) & ((int64_t{1} << kLowestLevel) - 1)) == 0;
+}
+
 // The longest step of the table that may start at iteration m, is no longer than stepsLeft and takes
 // the pixel (`fits`), or null. The steps starting at one iteration are valid for ever smaller |dz| the
 // longer they are (a merged step is valid only where its first half is), so the valid ones are the

@@ -31,12 +31,18 @@ int64_t EscapeSteps(const DeepImage& image, Cd offset, int64_t maxIters, double 
         const int64_t taken = delta.Approximate(at, maxIters - n);
         if (taken > 0) {
             n += taken;
+            if (Norm(delta.FullZ(at)) > limit) return n;
+            delta.RebaseIfNearer(at, critical);
         } else {
-            delta.Step(at);
-            ++n;
+            // No step of the table can start before the next iteration its shortest steps start at:
+            // plain steps until then.
+            do {
+                delta.Step(at);
+                ++n;
+                if (Norm(delta.FullZ(at)) > limit) return n;
+                delta.RebaseIfNearer(at, critical);
+            } while (n < maxIters && !TableStepMayStartAt(at.m));
         }
-        if (Norm(delta.FullZ(at)) > limit) return n;
-        delta.RebaseIfNearer(at, critical);
         if (n >= nextCheck) {
             if (cancel.Requested()) return 0;
             nextCheck = n + kCancelCheckEvery;
