@@ -44,8 +44,7 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     if (app::Engine().GetPlotPath(&path) == 1 && path.deep == 1 && !line.quiet) {
         std::fprintf(stderr,
                      "%s: a deep image (%d bits, a reference orbit of %lld iterations, %lld bytes of orbits "
-                     "and tables): \"%s\" keeps only the nearest doubles of its centre and magnification, "
-                     "which draw another picture\n",
+                     "and tables): \"%s\" keeps its centre and magnification in full\n",
                      kProgramName, path.precisionBits, static_cast<long long>(path.referenceIterations),
                      static_cast<long long>(path.bytes), qPrintable(line.output));
     }
@@ -85,13 +84,8 @@ ExitStatus RenderImage(const CommandLine& line, app::PaletteArrays& palette) {
     RenderSetup setup;
     if (!BuildSetup(line, setup, palette)) return kBadInput;
     ApplyColors(setup, palette);
-    // Plotted as the file keeps the parameters, so that the file describes its pixels exactly; a deep
-    // location goes on in full.
-    app::FractalParams stored = app::AsStoredInImage(setup.params, palette);
-    stored.ExactRealCenter = setup.params.ExactRealCenter;
-    stored.ExactImagCenter = setup.params.ExactImagCenter;
-    stored.ExactMagnify = setup.params.ExactMagnify;
-    return PlotAndSave(stored, 0, palette, line);
+    // Plotted as the file keeps the parameters, so that the file describes its pixels exactly.
+    return PlotAndSave(app::AsStoredInImage(setup.params, palette), 0, palette, line);
 }
 
 ExitStatus ResumeImage(const CommandLine& line, app::PaletteArrays& palette) {

@@ -21,7 +21,7 @@ bool LeftByThisImage(const QFileInfo& file, const app::FractalTextRecord& image)
     }
     const PngRowReader reader(file.filePath());
     if (reader.text().isEmpty()) return false;
-    const app::ParsedFractalText text = app::ParseFractalText(reader.text());
+    const app::ParsedFractalText text = app::ParseFractalText(reader.text(), reader.location());
     return text.status == app::FractalTextStatus::kOk && SameImage(text.record, image);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <csetjmp>
+#include <cstring>
+
+#include "zenphra.h"
 
 namespace zenphra::cli {
 namespace {
@@ -11,6 +14,9 @@ namespace {
 void IgnoreWarning(png_structp /*png*/, png_const_charp /*message*/) {}
 
 constexpr png_byte kTextChunkName[5] = {'t', 'E', 'X', 't', '\0'};
+// The chunk in which the library keeps a deep image's location.
+constexpr png_byte kLocationChunkName[5] = {ZENPHRA_LOCATION_CHUNK[0], ZENPHRA_LOCATION_CHUNK[1],
+                                            ZENPHRA_LOCATION_CHUNK[2], ZENPHRA_LOCATION_CHUNK[3], '\0'};
 
 struct Header {
     png_uint_32 width = 0;
@@ -20,16 +26,20 @@ struct Header {
     int interlace = 0;
     png_textp texts = nullptr;
     int textCount = 0;
+    png_unknown_chunkp unknowns = nullptr;
+    int unknownCount = 0;
 };
 
 bool ReadHeader(png_structp png, png_infop info, std::FILE* file, Header* header) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_init_io(png, file);
     png_set_benign_errors(png, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_ALWAYS, kLocationChunkName, 1);
     png_read_info(png, info);
     png_get_IHDR(png, info, &header->width, &header->height, &header->bitDepth, &header->colorType,
                  &header->interlace, nullptr, nullptr);
     png_get_text(png, info, &header->texts, &header->textCount);
+    header->unknownCount = png_get_unknown_chunks(png, info, &header->unknowns);
     return true;
 }
 
@@ -83,6 +93,12 @@ PngRowReader::PngRowReader(const QString& path) {
     if (header.textCount > 0) {
         keyword_ = QByteArray(header.texts[0].key);
         text_ = QByteArray(header.texts[0].text, static_cast<qsizetype>(header.texts[0].text_length));
+    }
+    for (int i = 0; i < header.unknownCount; ++i) {
+        const png_unknown_chunk& chunk = header.unknowns[i];
+        if (std::memcmp(chunk.name, kLocationChunkName, 4) != 0) continue;
+        location_ = QByteArray(reinterpret_cast<const char*>(chunk.data), static_cast<qsizetype>(chunk.size));
+        break;
     }
 }
 

@@ -31,6 +31,8 @@ class PngRowReader {
     // The keyword and the text of the first text chunk before the image data; empty without one.
     const QByteArray& keyword() const { return keyword_; }
     const QByteArray& text() const { return text_; }
+    // The location of a deep image, from the first location chunk before the image data; empty without one.
+    const QByteArray& location() const { return location_; }
 
     // Reads the next row's width() palette indices into `row`; false when the file is damaged or short.
     bool ReadRow(uint8_t* row);
@@ -44,6 +46,7 @@ class PngRowReader {
     int32_t height_ = 0;
     QByteArray keyword_;
     QByteArray text_;
+    QByteArray location_;
 };
 
 // The 256 colours of an 8-bit palette.

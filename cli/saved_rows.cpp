@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/common/engine_api.h"
+#include "app/imagefiles/image_support.h"
 
 namespace zenphra::cli {
 
@@ -18,7 +19,7 @@ int32_t RowsOnDisk(const QString& path, const app::FractalTextRecord& wanted) {
     const app::EngineApi& engine = app::Engine();
     if (engine.ReadFractalFile(QFile::encodeName(path).constData()) < 0) return 0;
     const app::ParsedFractalText saved =
-        app::ParseFractalText(QByteArray(engine.GetFractalText(), engine.GetFractalTextLen()));
+        app::ParseFractalText(app::LibraryFractalText(), app::LibraryFractalLocation());
     int32_t width = 0;
     int32_t height = 0;
     engine.GetImageSize(&width, &height);

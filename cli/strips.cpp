@@ -38,7 +38,7 @@ ExitStatus RenderStrip(const CommandLine& line, app::PaletteArrays& palette) {
     const RowSpan rows = StripRows(strip, params.VertRes);
     const QString path = StripPath(line.output, strip);
     const int32_t onDisk =
-        RowsOnDisk(path, app::ParseFractalText(app::BuildFractalText(params, 0, palette)).record);
+        RowsOnDisk(path, app::StoredImageRecord(params, palette));
     if (onDisk == rows.end) {
         PrintNote(line.quiet, QStringLiteral("\"%1\" is finished").arg(path));
         return kFinished;

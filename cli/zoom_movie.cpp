@@ -78,7 +78,7 @@ FractalTextRecord FrameRecord(FractalParams params, const View& view, const app:
     params.TotalAngleDeg = view.angleDeg;
     params.PrevRealCenter = view.centerReal;
     params.PrevImagCenter = view.centerImag;
-    return app::ParseFractalText(app::BuildFractalText(params, 0, palette)).record;
+    return app::StoredImageRecord(params, palette);
 }
 
 // Shows the library's message for a failure code, after ending the progress bar's line; false for a

@@ -12,11 +12,15 @@ using namespace zenphra;
 extern "C" {
 
 int32_t WriteFractalFile(const char* path, const char* text) {
+    return WriteFractalFileDeep(path, text, nullptr);
+}
+
+int32_t WriteFractalFileDeep(const char* path, const char* text, const char* location) {
     ExclusiveCall call;
     if (call.Refused()) return 0;
     const LibraryState& library = Library();
     if (!library.imagePresent) return ZENPHRA_PNG_ERROR;
-    return WriteImageFile(path, library.image, library.palette, text);
+    return WriteImageFile(path, library.image, library.palette, text, location);
 }
 
 int32_t ReadFractalFile(const char* path) {
@@ -32,6 +36,7 @@ int32_t ReadFractalFile(const char* path) {
     library.image = std::move(loaded.image);
     library.imagePresent = true;
     library.text = loaded.text;
+    library.location = std::move(loaded.location);
     return library.image.bitmap;
 }
 
@@ -39,6 +44,10 @@ int32_t ReadFractalFile(const char* path) {
 const char* GetFractalText(void) { return Library().text.bytes.data(); }
 
 int32_t GetFractalTextLen(void) { return Library().text.length; }
+
+const char* GetFractalLocation(void) { return Library().location.c_str(); }
+
+int32_t GetFractalLocationLen(void) { return static_cast<int32_t>(Library().location.size()); }
 
 int32_t GetImageSize(int32_t* width, int32_t* height) {
     const LibraryState& library = Library();

@@ -46,6 +46,7 @@ int32_t ReadPngHeader(const PngCodec& reader, FILE* file, int bytesRead, PngHead
     // which it would then try to allocate; a file with any such fault is refused as damaged.
     png_set_benign_errors(reader.png, 0);
     png_set_sig_bytes(reader.png, bytesRead);
+    png_set_keep_unknown_chunks(reader.png, PNG_HANDLE_CHUNK_ALWAYS, kLocationChunkName, 1);
 #ifdef ZENPHRA_IGNORE_PNG_CHECKSUMS
     png_set_crc_action(reader.png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
     png_set_option(reader.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
@@ -76,6 +77,9 @@ int32_t WritePng(const PngCodec& writer, FILE* file, const PngContent& content) 
     png_set_PLTE(writer.png, writer.info, content.palette, 256);
     png_write_info(writer.png, writer.info);
     png_write_chunk(writer.png, kTextChunkName, content.textChunk, content.textChunkLength);
+    if (content.locationLength > 0) {
+        png_write_chunk(writer.png, kLocationChunkName, content.location, content.locationLength);
+    }
     png_write_image(writer.png, content.rows);
     png_write_end(writer.png, nullptr);
     return 0;

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "zenphra.h"
+
 namespace zenphra {
 
 // A file is ours when its only text chunk's keyword begins with this text; what follows it is not read.
@@ -19,6 +21,11 @@ inline constexpr size_t kSignatureLength = sizeof(kSignatureText) - 1;
 inline constexpr char kFractalKeyword[] =
     "Created with Quorvex-Talmy Fractals,     Copyright 2025 The Zenphra Authors";
 static_assert(sizeof(kFractalKeyword) - 1 <= 79);
+
+// The chunk that carries a deep image's location.
+inline constexpr png_byte kLocationChunkName[5] = {ZENPHRA_LOCATION_CHUNK[0], ZENPHRA_LOCATION_CHUNK[1],
+                                                   ZENPHRA_LOCATION_CHUNK[2], ZENPHRA_LOCATION_CHUNK[3],
+                                                   '\0'};
 
 // libpng's reader or writer with its info record. Errors and warnings are reported silently: the caller
 // turns them into result codes. `info` is null when memory could not be had.
@@ -45,15 +52,15 @@ struct PngHeader {
 std::unique_ptr<png_bytep[]> MakeRowTable(uint8_t* pixels, uint32_t width, uint32_t height);
 
 // Reads the chunks up to the image data from `file`, whose first `bytesRead` signature bytes were already
-// read, and reports the image's size and layout.
+// read, and reports the image's size and layout. Location chunks are kept for png_get_unknown_chunks.
 int32_t ReadPngHeader(const PngCodec& reader, FILE* file, int bytesRead, PngHeader* header);
 
 // Reads every row through the table of row addresses, then the end of the file into the same info record,
 // so text chunks before and after the image data are found together.
 int32_t ReadPngRows(const PngCodec& reader, png_bytepp rows);
 
-// What one fractal image file holds: an 8-bit palette image and one text chunk, given whole
-// (keyword, a zero byte, the text).
+// What one fractal image file holds: an 8-bit palette image, one text chunk, given whole
+// (keyword, a zero byte, the text), and a location chunk where the location is not empty.
 struct PngContent {
     uint32_t width = 0;
     uint32_t height = 0;
@@ -61,10 +68,12 @@ struct PngContent {
     png_bytepp rows = nullptr;
     png_const_bytep textChunk = nullptr;
     size_t textChunkLength = 0;
+    png_const_bytep location = nullptr;
+    size_t locationLength = 0;
 };
 
-// Writes signature, IHDR, PLTE, the text chunk as given, IDAT and IEND to `file`. The text chunk is
-// written by hand because libpng would collapse runs of spaces in its keyword.
+// Writes signature, IHDR, PLTE, the text chunk as given, the location chunk, IDAT and IEND to `file`. The
+// text chunk is written by hand because libpng would collapse runs of spaces in its keyword.
 int32_t WritePng(const PngCodec& writer, FILE* file, const PngContent& content);
 
 }  // namespace zenphra

@@ -40,6 +40,23 @@ bool FindFractalText(const PngCodec& reader, FractalText* text) {
     return true;
 }
 
+// The file's location, when it has one location chunk and no more, of at most ZENPHRA_LOCATION_CAPACITY
+// bytes.
+bool FindLocation(const PngCodec& reader, std::string* location) {
+    png_unknown_chunkp chunks = nullptr;
+    const int count = png_get_unknown_chunks(reader.png, reader.info, &chunks);
+    const png_unknown_chunk* found = nullptr;
+    for (int i = 0; i < count; ++i) {
+        if (std::memcmp(chunks[i].name, kLocationChunkName, 4) != 0) continue;
+        if (found != nullptr) return false;
+        found = &chunks[i];
+    }
+    if (found == nullptr) return true;
+    if (found->size > ZENPHRA_LOCATION_CAPACITY) return false;
+    location->assign(reinterpret_cast<const char*>(found->data), found->size);
+    return true;
+}
+
 }  // namespace
 
 int32_t ReadImageFile(const char* path, int32_t maxDisplayWidth, int32_t maxDisplayHeight,
@@ -71,7 +88,10 @@ int32_t ReadImageFile(const char* path, int32_t maxDisplayWidth, int32_t maxDisp
 
     FractalText text;
     if (!FindFractalText(reader, &text)) return ZENPHRA_NOT_OURS;
+    std::string location;
+    if (!FindLocation(reader, &location)) return ZENPHRA_NOT_OURS;
     out->text = text;
+    out->location = std::move(location);
     out->image = std::exchange(candidate.image, IndexedImage{});
     return 0;
 }

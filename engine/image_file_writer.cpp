@@ -27,12 +27,14 @@ std::array<png_color, 256> PaletteColours(const Palette& palette) {
 
 }  // namespace
 
-int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palette& palette,
-                       const char* text) {
+int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palette& palette, const char* text,
+                       const char* location) {
     if (!image.Exists() || !palette.Present()) return ZENPHRA_PNG_ERROR;
     if (path == nullptr) return ZENPHRA_CANNOT_OPEN;
     // A text the reader would refuse makes a file that could never be opened again.
     if (text != nullptr && std::strlen(text) > ZENPHRA_TEXT_CAPACITY) return ZENPHRA_NOT_OURS;
+    const size_t locationLength = location == nullptr ? 0 : std::strlen(location);
+    if (locationLength > ZENPHRA_LOCATION_CAPACITY) return ZENPHRA_NOT_OURS;
     StagedFile file(path);
     if (file.stream() == nullptr) return ZENPHRA_CANNOT_OPEN;
     const PngCodec writer(PngDirection::kWrite);
@@ -49,7 +51,9 @@ int32_t WriteImageFile(const char* path, const IndexedImage& image, const Palett
                              .palette = colours.data(),
                              .rows = rows.get(),
                              .textChunk = reinterpret_cast<png_const_bytep>(chunk.data()),
-                             .textChunkLength = chunk.size()};
+                             .textChunkLength = chunk.size(),
+                             .location = reinterpret_cast<png_const_bytep>(location),
+                             .locationLength = locationLength};
     if (const int32_t code = WritePng(writer, file.stream(), content); code != 0) return code;
     return file.Commit();
 }

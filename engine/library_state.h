@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "engine/indexed_image.h"
 #include "engine/plane_mapping.h"
@@ -51,6 +52,7 @@ struct LibraryState {
     IndexedImage thumbnail;     // the image browser's preview of a file, independent of the main image
     Palette thumbnailPalette;   // the browser's own palette arrays
     FractalText text;           // shared by the main image and the thumbnail
+    std::string location;       // the location chunk of the same file, empty when it had none
 
     // What the main image's display bitmap was last fully coloured for: the bitmap and the palette then.
     // While both still hold, a plotted row needs only its own displayed row redrawn.

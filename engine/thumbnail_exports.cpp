@@ -38,6 +38,7 @@ int32_t GetThumbnail(const char* path) {
     if (code != 0) return code;
     library.thumbnail = std::move(loaded.image);
     library.text = loaded.text;
+    library.location = std::move(loaded.location);
     return library.thumbnail.bitmap;
 }
 

@@ -35,7 +35,8 @@ struct FractalParams {
     double TotalMagnify = 1.0;
     double TotalAngleDeg = 0.0;
     // A deep location: the centre and magnification in full, as decimal text, where they hold more than
-    // the doubles above (which are then their nearest values); empty otherwise.
+    // the doubles above (which are then their nearest values); empty otherwise. A part counts only while
+    // its double is still its nearest value (see exact_location.h).
     QString ExactRealCenter;
     QString ExactImagCenter;
     QString ExactMagnify;
@@ -44,9 +45,6 @@ struct FractalParams {
 
     bool JuliaMode() const { return EqnType >= kJuliaOffset; }
     int32_t BaseEquation() const { return JuliaMode() ? EqnType - kJuliaOffset : EqnType; }
-    bool HasExactLocation() const {
-        return !ExactRealCenter.isEmpty() || !ExactImagCenter.isEmpty() || !ExactMagnify.isEmpty();
-    }
 
     bool operator==(const FractalParams&) const = default;
 };

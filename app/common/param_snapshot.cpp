@@ -38,6 +38,9 @@ void CopySharedFields(const From& from, To& to) {
     to.Parm3 = from.Parm3;
     to.CustomHres = from.CustomHres;
     to.CustomVres = from.CustomVres;
+    to.ExactRealCenter = from.ExactRealCenter;
+    to.ExactImagCenter = from.ExactImagCenter;
+    to.ExactMagnify = from.ExactMagnify;
 }
 
 }  // namespace

@@ -40,6 +40,9 @@ struct ParamSnapshot {
     double Parm3 = 0.0;
     QString CustomHres;
     QString CustomVres;
+    QString ExactRealCenter;
+    QString ExactImagCenter;
+    QString ExactMagnify;
 
     bool operator==(const ParamSnapshot&) const = default;
 };

@@ -1,28 +1,17 @@
 #include "app/explorer/plot_call.h"
 
-#include <array>
-#include <charconv>
-
 #include "app/common/engine_api.h"
+#include "app/common/exact_location.h"
 
 namespace zenphra::app {
-namespace {
 
-// The exact text of a location part, or the shortest text that reads back as its double.
-QByteArray LocationText(const QString& exact, double nearest) {
-    if (!exact.isEmpty()) return exact.toLatin1();
-    std::array<char, 32> buffer;
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), nearest).ptr;
-    return QByteArray(buffer.data(), int(end - buffer.data()));
-}
-
-}  // namespace
-
+// A deep location goes to the library in full for as long as it describes the view; once a zoom or an
+// edit has moved the doubles away from it, the doubles alone say where the image is.
 int32_t InitPlotWith(const FractalParams& p, int32_t startY, int32_t imageFactor) {
-    if (p.HasExactLocation()) {
-        const QByteArray re = LocationText(p.ExactRealCenter, p.PrevRealCenter);
-        const QByteArray im = LocationText(p.ExactImagCenter, p.PrevImagCenter);
-        const QByteArray magnify = LocationText(p.ExactMagnify, p.TotalMagnify);
+    if (HasExactLocationInForce(p)) {
+        const QByteArray re = ExactPartText(p.ExactRealCenter, p.PrevRealCenter).toLatin1();
+        const QByteArray im = ExactPartText(p.ExactImagCenter, p.PrevImagCenter).toLatin1();
+        const QByteArray magnify = ExactPartText(p.ExactMagnify, p.TotalMagnify).toLatin1();
         return Engine().InitPlotDeep(startY == 0 ? 1 : 0, p.EqnType, p.HorRes, p.VertRes, p.MaxIters,
                                      p.ItersToSkip, p.NumRanges, p.Rendering, &p.LimitValue, &p.JuliaReal,
                                      &p.JuliaImag, &p.Parm1, &p.Parm2, &p.Parm3, p.Func1, p.Func2,

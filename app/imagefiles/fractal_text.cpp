@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/common/exact_location.h"
 #include "app/common/list_tables.h"
 #include "app/common/text_lines.h"
 #include "app/common/valid_num.h"
@@ -127,7 +128,13 @@ QByteArray BuildFractalText(const FractalParams& params, int32_t startY, const P
     return text;
 }
 
-ParsedFractalText ParseFractalText(const QByteArray& text) {
+QByteArray BuildLocationText(const FractalParams& params) {
+    QByteArray text;
+    for (const QString& line : ExactLocationLines(params)) AppendLine(text, line);
+    return text;
+}
+
+ParsedFractalText ParseFractalText(const QByteArray& text, const QByteArray& location) {
     const BandingCut cut = CutAtBanding(text);
     const QStringList lines = SplitLines(cut.lines);
     const qsizetype lineCount = lines.size() + (cut.found ? 1 : 0);
@@ -169,6 +176,7 @@ ParsedFractalText ParseFractalText(const QByteArray& text) {
                                InRange(record.StartY, 0, params.VertRes) &&
                                IsFunctionPosition(params.Func1) && IsFunctionPosition(params.Func2);
     if (!valuesInRange) return {};
+    if (!location.isEmpty() && !TakeExactLocation(SplitLines(location), params)) return {};
     return {FractalTextStatus::kOk, record};
 }
 
@@ -187,8 +195,13 @@ void CommitFractalText(const FractalTextRecord& record, FractalParams& params, C
     SetPaletteColor(palette, kBackgroundEntry, record.BgColor);
 }
 
+FractalTextRecord StoredImageRecord(const FractalParams& params, const PaletteArrays& palette) {
+    return ParseFractalText(BuildFractalText(params, 0, palette), BuildLocationText(params)).record;
+}
+
 FractalParams AsStoredInImage(const FractalParams& params, const PaletteArrays& palette) {
-    const ParsedFractalText parsed = ParseFractalText(BuildFractalText(params, 0, palette));
+    const ParsedFractalText parsed =
+        ParseFractalText(BuildFractalText(params, 0, palette), BuildLocationText(params));
     if (parsed.status != FractalTextStatus::kOk) return params;
     FractalParams stored = parsed.record.params;
     // The custom texts are not in the file; they stay the caller's.

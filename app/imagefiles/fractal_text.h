@@ -42,12 +42,17 @@ struct ParsedFractalText {
     FractalTextRecord record;  // meaningful only with kOk
 };
 
-// Reads a fractal text. Integers must be whole numbers that fit their field; decimals are read by the
-// library's StringToDouble (which must be bound), so "4.5abc" reads 4.5 and only a value too large for a
-// double fails. A NumRanges other than 4 or 8 is read as 2.
-// Banding is 1 unless the text has a line beginning "Band" directly followed by "0"; the text ends at
-// that line.
-ParsedFractalText ParseFractalText(const QByteArray& text);
+// The text of the image file's location chunk: the lines of the exact location in force, each ended by a
+// line feed; empty when there is none.
+QByteArray BuildLocationText(const FractalParams& params);
+
+// Reads a fractal text, and the location text of the same file when it has one. Integers must be whole
+// numbers that fit their field; decimals are read by the library's StringToDouble (which must be bound), so
+// "4.5abc" reads 4.5 and only a value too large for a double fails. A NumRanges other than 4 or 8 is read
+// as 2. Banding is 1 unless the text has a line beginning "Band" directly followed by "0"; the text ends at
+// that line. A location must hold the three lines of an exact location that agrees with the centre and
+// magnification of the text (see TakeExactLocation), or the text is bad.
+ParsedFractalText ParseFractalText(const QByteArray& text, const QByteArray& location = {});
 
 // Takes a read record as the current image's: every parameter it carries (the custom resolution texts
 // stay), its colours into the range set of its number of ranges, and the maximum-iteration and
@@ -58,7 +63,11 @@ void CommitFractalText(const FractalTextRecord& record, FractalParams& params, C
 
 // The parameters as an image file keeps them (the angle to six decimals, for one). An image plotted with
 // them is exactly the one its file describes, so that re-rendering or continuing it gives the same pixels.
+// A deep location is kept in full, with the doubles beside it its nearest ones.
 FractalParams AsStoredInImage(const FractalParams& params, const PaletteArrays& palette);
+
+// The record a file saved with these parameters and colours reads back as (resume row 0).
+FractalTextRecord StoredImageRecord(const FractalParams& params, const PaletteArrays& palette);
 
 // The resume row an image is saved with: the row the plot would do next, except that an image paused
 // before its last row is saved as not started.

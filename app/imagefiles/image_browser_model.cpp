@@ -124,7 +124,7 @@ std::optional<ImagePreview> ImageBrowserModel::MakePreview(const QString& path) 
     int32_t width = 0;
     int32_t height = 0;
     engine.GetThumbnailSize(&width, &height);
-    const std::optional<FractalTextRecord> record = CheckImageText(path, LibraryFractalText(), width, height);
+    const std::optional<FractalTextRecord> record = CheckImageText(path, width, height);
     if (!record) return std::nullopt;
 
     // The thumbnail is shown in the colours of the image's text, not those of the file's palette.

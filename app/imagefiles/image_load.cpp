@@ -36,13 +36,13 @@ ImageLoad LoadImageFile(const QString& path, const FractalParams& current, const
     int32_t height = 0;
     if (LibraryReadFailed(engine.GetThumbnail(name.constData()), path)) return {};
     engine.GetThumbnailSize(&width, &height);
-    if (!CheckImageText(path, LibraryFractalText(), width, height)) return {};
+    if (!CheckImageText(path, width, height)) return {};
 
     const int32_t bitmap = engine.ReadFractalFile(name.constData());
     if (LibraryReadFailed(bitmap, path)) return {};
     // What counts is what was read now, should the file have changed since it was checked.
     engine.GetImageSize(&width, &height);
-    const std::optional<FractalTextRecord> record = CheckImageText(path, LibraryFractalText(), width, height);
+    const std::optional<FractalTextRecord> record = CheckImageText(path, width, height);
     if (!record) return {LoadStatus::kImageReplaced, {}};
     return {LoadStatus::kLoaded, TakeOver(*record, bitmap, current, colors, palette)};
 }

@@ -30,7 +30,9 @@ bool SaveImageFile(const QString& path, const FractalParams& params, int32_t plo
         ShowMessage(QStringLiteral("Error saving \"") + path + QStringLiteral("\""));
         return false;
     }
-    const int32_t result = Engine().WriteFractalFile(QFile::encodeName(path).constData(), text->constData());
+    const QByteArray location = BuildLocationText(params);
+    const int32_t result = Engine().WriteFractalFileDeep(QFile::encodeName(path).constData(),
+                                                         text->constData(), location.constData());
     return !ErrCheck(result, path);
 }
 

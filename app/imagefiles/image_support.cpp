@@ -16,6 +16,11 @@ QByteArray LibraryFractalText() {
     return QByteArray(engine.GetFractalText(), engine.GetFractalTextLen());
 }
 
+QByteArray LibraryFractalLocation() {
+    const EngineApi& engine = Engine();
+    return QByteArray(engine.GetFractalLocation(), engine.GetFractalLocationLen());
+}
+
 bool LibraryReadFailed(int32_t result, const QString& path) {
     if (ErrCheck(result, path)) return true;
     if (result > 0) return false;
@@ -23,9 +28,8 @@ bool LibraryReadFailed(int32_t result, const QString& path) {
     return true;
 }
 
-std::optional<FractalTextRecord> CheckImageText(const QString& path, const QByteArray& text, int32_t width,
-                                                int32_t height) {
-    const ParsedFractalText parsed = ParseFractalText(text);
+std::optional<FractalTextRecord> CheckImageText(const QString& path, int32_t width, int32_t height) {
+    const ParsedFractalText parsed = ParseFractalText(LibraryFractalText(), LibraryFractalLocation());
     if (ShowUnsupportedImage(parsed.status)) return std::nullopt;
     // A text that describes another size than the pixels beside it would plot and resume the wrong rows.
     const FractalParams& params = parsed.record.params;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/exact_location.h"
 #include "app/common/list_tables.h"
 #include "app/common/text_lines.h"
 #include "app/common/valid_num.h"
@@ -18,6 +19,13 @@ class EntryLineReader {
     std::optional<QString> Line() {
         if (next_ < 0 || next_ >= lines_.size()) return std::nullopt;
         return lines_[next_++];
+    }
+    // The lines from here that pass `test`.
+    template <class Test>
+    QStringList LinesWhile(Test test) {
+        QStringList taken;
+        while (next_ >= 0 && next_ < lines_.size() && test(lines_[next_])) taken << lines_[next_++];
+        return taken;
     }
 
     // A labelled line's value: the text after its first "=".
@@ -75,6 +83,17 @@ bool ReadBanding(EntryLineReader& in, int32_t& banding) {
     return value.has_value();
 }
 
+// Reads the banding line, and the lines of a deep location after it; false for a faulty line or a
+// location that is not one.
+bool ReadBandingAndLocation(EntryLineReader& in, FractalParams& p) {
+    p.ExactRealCenter.clear();
+    p.ExactImagCenter.clear();
+    p.ExactMagnify.clear();
+    if (!ReadBanding(in, p.Banding)) return false;
+    const QStringList location = in.LinesWhile(IsExactLocationLine);
+    return location.isEmpty() || TakeExactLocation(location, p);
+}
+
 }  // namespace
 
 std::optional<EntryHeader> ReadEntryHeader(const QStringList& lines, int32_t nameLine) {
@@ -112,7 +131,8 @@ EntryReadResult ReadEntryParams(const QStringList& lines, int32_t nameLine, cons
     for (PackedColor& color : RangeColorsFor(colors, p.NumRanges)) {
         if (!in.ReadColor(color)) return faulty;
     }
-    if (!(in.ReadColor(colors.MaxIterColor) && in.ReadColor(colors.BgColor) && ReadBanding(in, p.Banding))) {
+    if (!(in.ReadColor(colors.MaxIterColor) && in.ReadColor(colors.BgColor) &&
+          ReadBandingAndLocation(in, p))) {
         return faulty;
     }
     return result;

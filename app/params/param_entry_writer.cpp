@@ -1,6 +1,7 @@
 #include "app/params/param_entry_writer.h"
 
 #include "app/colormaps/palette_colors.h"
+#include "app/common/exact_location.h"
 #include "app/common/valid_num.h"
 #include "app/params/param_entry_scan.h"
 
@@ -45,7 +46,9 @@ QStringList EntryLines(const EntryText& text, const FractalParams& params, const
           << QStringLiteral("Angle =") + FormatNum(params.TotalAngleDeg, 6);
     for (const PackedColor color : RangeEndColors(palette, params.NumRanges)) lines << whole(color);
     lines << whole(PaletteColor(palette, kMaxIterEntry)) << whole(PaletteColor(palette, kBackgroundEntry))
-          << QStringLiteral("Banding =") + whole(params.Banding) << kEntryEndLine;
+          << QStringLiteral("Banding =") + whole(params.Banding);
+    // A deep location follows, where readers that know only the lines above step over it to "END".
+    lines << ExactLocationLines(params) << kEntryEndLine;
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/common/color_map.h"
+#include "app/common/exact_location.h"
 #include "app/common/list_tables.h"
 #include "app/common/text_lines.h"
 #include "app/common/valid_num.h"
@@ -71,6 +72,16 @@ void SaveExplorerSettings(const CRegSettings& store, const ExplorerSettings& set
     save("Parm3", FormatNum(params.Parm3, 6));
     save("CustomHres", params.CustomHres);
     save("CustomVres", params.CustomVres);
+    // A deep location in full, each part as its line has it after the "="; none where there is none.
+    const QStringList location = ExactLocationLines(params);
+    const char* const keys[] = {"ExactRealCenter", "ExactImagCenter", "ExactMagnify"};
+    for (int part = 0; part < 3; ++part) {
+        if (location.isEmpty()) {
+            store.DeleteSetting(kExplorerSection, QString::fromLatin1(keys[part]));
+        } else {
+            save(keys[part], location[part].section(QLatin1Char('='), 1));
+        }
+    }
 }
 
 std::optional<ExplorerSettings> LoadExplorerSettings(const CRegSettings& store) {
@@ -110,6 +121,13 @@ std::optional<ExplorerSettings> LoadExplorerSettings(const CRegSettings& store) 
     params.Parm3 = reader.Number("Parm3", defaults.Parm3);
     params.CustomHres = reader.Text("CustomHres");
     params.CustomVres = reader.Text("CustomVres");
+    // A location that does not agree with the doubles beside it is not taken: the doubles stand.
+    const QString exactRe = reader.Text("ExactRealCenter");
+    if (!exactRe.isEmpty()) {
+        TakeExactLocation({kExactRealLabel + exactRe, kExactImagLabel + reader.Text("ExactImagCenter"),
+                           kExactMagnifyLabel + reader.Text("ExactMagnify")},
+                          params);
+    }
     return settings;
 }
 

@@ -10,6 +10,9 @@
  *
  * An image file carries a parameter text of at most ZENPHRA_TEXT_CAPACITY bytes: ReadFractalFile and
  * GetThumbnail refuse a file with a longer one (-6), so WriteFractalFile refuses to write one (-6 too).
+ * A deep image's file may carry its location in full beside the text, in a private ancillary chunk
+ * ("zdEp") that other PNG readers, and readers that look only for the text chunk, pass over: see
+ * WriteFractalFileDeep.
  */
 #ifndef ZENPHRA_H
 #define ZENPHRA_H
@@ -155,11 +158,7 @@ ZENPHRA_API void StringToDouble(const char* text, double* result);
  * its approximation table are made during the first PlotFractal of the image, which polls Escape while
  * it works (-7 then, and nothing is kept, as for a row); a plot resumed with NewImage = 0 and the same
  * location and parameters keeps them, so it gives the pixels of an uninterrupted plot. */
-enum {
-    ZENPHRA_DEEP_TEXT_LIMIT = 24000,
-    ZENPHRA_DEEP_MAX_POWER = 20000,
-    ZENPHRA_DOUBLE_RESOLUTION_BITS = 45
-};
+enum { ZENPHRA_DEEP_TEXT_LIMIT = 24000, ZENPHRA_DEEP_MAX_POWER = 20000, ZENPHRA_DOUBLE_RESOLUTION_BITS = 45 };
 
 ZENPHRA_API int32_t InitPlotDeep(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t VertRes,
                                  int32_t MaxIters, int32_t ItersToSkip, int32_t NumRanges, int32_t Rendering,
@@ -184,7 +183,7 @@ typedef struct ZenphraPlotPath {
     int32_t extendedRange; /* 1 when values below a double's range are kept with exponents of their own */
     int64_t done, total;   /* of the phase */
     int64_t referenceIterations; /* the length of the reference orbit, once made */
-    int64_t bytes;         /* held by the orbits and tables */
+    int64_t bytes;               /* held by the orbits and tables */
 } ZenphraPlotPath;
 ZENPHRA_API int32_t GetPlotPath(ZenphraPlotPath* path);
 
@@ -196,6 +195,16 @@ ZENPHRA_API int32_t RotateColorRanges(int32_t direction, int32_t count);
 
 /* Image files and thumbnails. */
 ZENPHRA_API int32_t WriteFractalFile(const char* path, const char* text);
+/* As WriteFractalFile, with `location` (at most ZENPHRA_LOCATION_CAPACITY bytes; null or empty writes none)
+ * in the location chunk. The library keeps the location as it keeps the text, without reading it:
+ * ReadFractalFile and GetThumbnail copy the location of an accepted file (none: length 0) for
+ * GetFractalLocation and GetFractalLocationLen, and refuse (-6) a file with more than one location chunk
+ * or a longer location; WriteFractalFileDeep refuses (-6) to write a longer one. */
+#define ZENPHRA_LOCATION_CAPACITY 73728
+#define ZENPHRA_LOCATION_CHUNK "zdEp" /* the location chunk's type: ancillary, private, safe to copy */
+ZENPHRA_API int32_t WriteFractalFileDeep(const char* path, const char* text, const char* location);
+ZENPHRA_API const char* GetFractalLocation(void);
+ZENPHRA_API int32_t GetFractalLocationLen(void);
 ZENPHRA_API int32_t ReadFractalFile(const char* path);
 ZENPHRA_API const char* GetFractalText(void);
 ZENPHRA_API int32_t GetFractalTextLen(void);

@@ -8,6 +8,7 @@
 
 #include "app/colormaps/palette_colors.h"
 #include "app/common/engine_api.h"
+#include "app/common/valid_num.h"
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/image_load.h"
 #include "app/imagefiles/image_save.h"
@@ -173,6 +174,50 @@ TEST_F(RenderTest, InfoPrintsAnEntryTheParameterFileReaderReadsBack) {
     const auto rangeColors = colors.RangeColors4;
     EXPECT_EQ(std::vector<app::PackedColor>(rangeColors.begin(), rangeColors.end()),
               ReadImageText(image).RangeColors);
+}
+
+// A deep image keeps its location in full: rendered again from its file, from the entry --info makes of
+// it, or continued from half of it, it is the very same picture, which its nearest doubles are not.
+TEST_F(RenderTest, ADeepImageGoesOnFromItsFileItsEntryAndItsHalfAtTheSamePlace) {
+    const QString re =
+        QStringLiteral("-1.47981577613247326072298452597877854692240725774045369689878510139864920741");
+    const QString im =
+        QStringLiteral("-0.00063911193261361727152139632255671572957303918943984736047394936471220951");
+    const QStringList deep{"--center", re + "," + im, "--magnify", "1e30",
+                           "--iters",  "3000",        "--size",    "64x48"};
+    const QString whole = File("deep.png");
+    Expect(0, deep + QStringList{"-q", "-o", whole});
+
+    // Continued first: IndexBytes below hands the library a palette of its own.
+    const app::ImageLoad load = app::LoadImageFile(whole, FractalParams(), app::ColorMap(), palette);
+    ASSERT_EQ(load.Status, app::LoadStatus::kLoaded);
+    EXPECT_EQ(load.Image.Params.ExactRealCenter, re);
+    ASSERT_GT(app::InitPlotWith(load.Image.Params, 0, 1), 0);
+    for (int32_t row = 0; row < 20; ++row) ASSERT_GT(app::Engine().PlotFractal(row), 0);
+    const QString half = File("half.png");
+    ASSERT_TRUE(app::SaveImageFile(half, load.Image.Params, 20, palette));
+    Expect(0, {"--resume", half, "-q"});
+    EXPECT_EQ(app::FileBytes(half), app::FileBytes(whole));
+
+    const QString again = File("again.png");
+    Expect(0, {"--from", whole, "-q", "-o", again});
+    EXPECT_EQ(IndexBytes(again), IndexBytes(whole));
+
+    const RunResult info = Expect(0, {"--info", whole});
+    EXPECT_TRUE(info.out.contains(("\r\nExact Center Real =" + re + "\r\n").toLatin1()))
+        << info.out.toStdString();
+    const QString parameters = File("deep.prm");
+    app::WriteBytes(parameters, info.out);
+    const QString fromEntry = File("from entry.png");
+    Expect(0, {"--prm", parameters, "--entry", "deep", "--size", "64x48", "-q", "-o", fromEntry});
+    EXPECT_EQ(IndexBytes(fromEntry), IndexBytes(whole));
+
+    const QString nearest = File("nearest.png");
+    const app::FractalParams& doubles = load.Image.Params;
+    Expect(0, {"--center",
+               app::FormatNum(doubles.PrevRealCenter, 20) + "," + app::FormatNum(doubles.PrevImagCenter, 20),
+               "--magnify", "1e30", "--iters", "3000", "--size", "64x48", "-q", "-o", nearest});
+    EXPECT_NE(IndexBytes(nearest), IndexBytes(whole));
 }
 
 TEST_F(RenderTest, InterruptedRenderResumesToTheUninterruptedImage) {

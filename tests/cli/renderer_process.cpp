@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include "app/common/engine_api.h"
+#include "app/imagefiles/image_support.h"
 
 namespace zenphra::cli {
 namespace {
@@ -38,7 +39,7 @@ app::FractalTextRecord ReadImageText(const QString& path) {
     const app::EngineApi& engine = app::Engine();
     EXPECT_GT(engine.ReadFractalFile(QFile::encodeName(path).constData()), 0) << path.toStdString();
     const app::ParsedFractalText parsed =
-        app::ParseFractalText(QByteArray(engine.GetFractalText(), engine.GetFractalTextLen()));
+        app::ParseFractalText(app::LibraryFractalText(), app::LibraryFractalLocation());
     EXPECT_EQ(parsed.status, app::FractalTextStatus::kOk) << path.toStdString();
     return parsed.record;
 }

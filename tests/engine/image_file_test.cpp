@@ -223,6 +223,54 @@ TEST_F(ImageFileTest, DamagedShortAndOversizedFilesGiveTheirCodesAndTheImageStay
     EXPECT_EQ(TakeSnapshot(), before);
 }
 
+// A deep image's location rides in a chunk of its own after the text, which readers of the text alone
+// pass over; the library hands it back as it was written and refuses what no writer makes.
+TEST_F(ImageFileTest, ALocationTravelsInAChunkOfItsOwnBesideTheText) {
+    MakeMainImage(40, 30);
+    const std::string location =
+        "Exact Center Real =-1.25\nExact Center Imag =0.5\nExact Magnification =1e99\n";
+    const fs::path deep = folder_ / "deep.png";
+    ASSERT_EQ(WriteFractalFileDeep(deep.c_str(), kText.c_str(), location.c_str()), 0);
+    std::vector<PngChunk> chunks = SplitChunks(ReadBytes(deep));
+    ASSERT_EQ(ChunkTypes(chunks), (std::vector<std::string>{"IHDR", "PLTE", "tEXt", "zdEp", "IDAT", "IEND"}));
+    EXPECT_EQ(chunks[3].data, location);
+    const auto locationRead = [] { return std::string(GetFractalLocation(), GetFractalLocationLen()); };
+
+    const fs::path plain = Save("plain.png", kText);
+    EXPECT_EQ(SplitChunks(ReadBytes(plain)).size(), 5u);
+    ASSERT_GT(ReadFractalFile(deep.c_str()), 0);
+    EXPECT_EQ(TakeSnapshot().text, kText);
+    EXPECT_EQ(locationRead(), location);
+    ASSERT_GT(GetThumbnail(plain.c_str()), 0);
+    EXPECT_EQ(locationRead(), "");
+    ASSERT_GT(GetThumbnail(deep.c_str()), 0);
+    EXPECT_EQ(locationRead(), location);
+    // After the image data, as any ancillary chunk may be, it is found all the same.
+    WriteBytes(folder_ / "late.png", Edited(deep, [](auto& c) { std::swap(c[3], c[4]); }));
+    ASSERT_GT(ReadFractalFile((folder_ / "late.png").c_str()), 0);
+    EXPECT_EQ(locationRead(), location);
+
+    ASSERT_GT(ReadFractalFile(deep.c_str()), 0);
+    const LibrarySnapshot before = TakeSnapshot();
+    const std::string longest(ZENPHRA_LOCATION_CAPACITY, 'l');
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"two locations", Edited(deep, [](auto& c) { c.insert(c.begin() + 4, c[3]); })},
+        {"a location beyond the limit", Edited(deep, [&](auto& c) { c[3].data = longest + "l"; })},
+    };
+    for (const auto& [name, bytes] : refused) {
+        WriteBytes(folder_ / "refused.png", bytes);
+        EXPECT_EQ(ReadFractalFile((folder_ / "refused.png").c_str()), ZENPHRA_NOT_OURS) << name;
+        EXPECT_EQ(TakeSnapshot(), before) << name;
+        EXPECT_EQ(locationRead(), location) << name;
+    }
+    const std::string old = ReadBytes(deep);
+    EXPECT_EQ(WriteFractalFileDeep(deep.c_str(), kText.c_str(), (longest + "l").c_str()), ZENPHRA_NOT_OURS);
+    EXPECT_EQ(ReadBytes(deep), old);
+    ASSERT_EQ(WriteFractalFileDeep(deep.c_str(), kText.c_str(), longest.c_str()), 0);
+    ASSERT_GT(ReadFractalFile(deep.c_str()), 0);
+    EXPECT_EQ(locationRead(), longest);
+}
+
 TEST_F(ImageFileTest, WritingWithoutAnImageOrAPlaceForTheFileCreatesNothing) {
     EXPECT_EQ(WriteFractalFile((folder_ / "none.png").c_str(), kText.c_str()), ZENPHRA_PNG_ERROR);
     MakeMainImage(30, 20);

@@ -6,7 +6,9 @@
 #include <functional>
 #include <tuple>
 
+#include "app/common/exact_location.h"
 #include "app/common/list_tables.h"
+#include "app/common/valid_num.h"
 #include "tests/app/test_support.h"
 
 namespace zenphra::app {
@@ -368,6 +370,33 @@ TEST_F(ExplorerSessionTest, AWholeNumberTooLargeKeepsTheOldValueAndSaysSo) {
     EXPECT_FALSE(session.FieldLeft(PanelField::kCx, "-0.75"));
     EXPECT_EQ(session.Params().PrevRealCenter, -0.75);
     EXPECT_EQ(Panel()[PanelField::kCx], "-0.75000000000000000000");
+}
+
+// A deep location stays in force through the panel, which shows and reads back its nearest doubles, and
+// through Undo; a centre typed into the panel ends the part it changes.
+TEST_F(ExplorerSessionTest, ADeepLocationStaysThroughThePanelUntilItsFieldChanges) {
+    FractalParams deep;
+    deep.ExactRealCenter = QStringLiteral("-1.4798157761324732607229845259787785469224072577404536968987851");
+    deep.ExactImagCenter = QStringLiteral("-0.0006391119326136172715213963225567157295730391894398473604739");
+    deep.ExactMagnify = QStringLiteral("1e30");
+    deep.PrevRealCenter = *ParseNumber(deep.ExactRealCenter);
+    deep.PrevImagCenter = *ParseNumber(deep.ExactImagCenter);
+    deep.TotalMagnify = 1e30;
+    session.EntryLoaded({deep, ColorMap{}});
+    ASSERT_EQ(PlotUntil(RunEnd::kDone).step, Step::kPanelRead);
+    const FractalParams& shown = session.Params();
+    EXPECT_TRUE(ExactPartInForce(shown.ExactRealCenter, shown.PrevRealCenter));
+    EXPECT_TRUE(ExactPartInForce(shown.ExactImagCenter, shown.PrevImagCenter));
+    EXPECT_TRUE(ExactPartInForce(shown.ExactMagnify, shown.TotalMagnify));
+
+    session.FieldEdited();
+    session.FieldLeft(PanelField::kCx, QStringLiteral("-1.25"));
+    PlotUntil(RunEnd::kDone);
+    EXPECT_FALSE(ExactPartInForce(session.Params().ExactRealCenter, session.Params().PrevRealCenter));
+    EXPECT_TRUE(ExactPartInForce(session.Params().ExactImagCenter, session.Params().PrevImagCenter));
+
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
+    EXPECT_TRUE(ExactPartInForce(session.Params().ExactRealCenter, session.Params().PrevRealCenter));
 }
 
 }  // namespace
