@@ -83,7 +83,8 @@ bool ReadStrips(const QStringList& paths, app::PaletteArrays& palette, app::Frac
     for (const QString& path : paths) {
         // Read as the explorer reads an image, with its checks and messages.
         if (!ReadSavedImage(path, palette)) return false;
-        const app::FractalTextRecord record = app::ParseFractalText(app::LibraryFractalText(), app::LibraryFractalLocation()).record;
+        const app::FractalTextRecord record =
+            app::ParseFractalText(app::LibraryFractalText(), app::LibraryFractalLocation()).record;
         if (strips.empty()) image = record;
         const QString difference = Difference(record, image);
         if (!difference.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "app/common/valid_num.h"
 #include "cli/number_pair.h"
 #include "cli/video_encoder.h"
+#include "zenphra.h"
 
 namespace zenphra::cli {
 namespace {
@@ -26,16 +27,21 @@ bool ReadSetting(const FieldSetting& setting, MovieRequest& movie) {
         }
         movie.frames = *frames;
     } else if (setting.name == kZoomTo) {
-        movie.zoomTo = app::ParseNumber(setting.value);
-        if (!movie.zoomTo || *movie.zoomTo <= 0.0)
+        // Beyond a double's range the nearest double is the largest one; the text keeps the rest.
+        movie.zoomTo = app::ParseLargeNumber(setting.value);
+        if (!movie.zoomTo || *movie.zoomTo <= 0.0 || setting.value.size() > ZENPHRA_DEEP_TEXT_LIMIT)
             return RefuseSetting(setting, QStringLiteral("a magnification above 0"));
+        movie.zoomToText = setting.value.trimmed();
     } else if (setting.name == kTurn) {
         const std::optional<double> degrees = app::ParseNumber(setting.value);
         if (!degrees) return RefuseSetting(setting, QStringLiteral("an angle in degrees"));
         movie.turnDeg = *degrees;
     } else if (setting.name == kCenterTo) {
         movie.centerTo = ParsePair(setting.value);
-        if (!movie.centerTo) return RefuseSetting(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
+        if (!movie.centerTo || setting.value.size() > 2 * ZENPHRA_DEEP_TEXT_LIMIT)
+            return RefuseSetting(setting, QStringLiteral("a point RE,IM such as -0.75,0.1"));
+        const QStringList parts = setting.value.split(QLatin1Char(','));
+        movie.centerToText = {parts[0].trimmed(), parts[1].trimmed()};
     } else if (setting.name == kVideo) {
         movie.video = setting.value;
     } else if (setting.name == kFps) {
@@ -65,16 +71,18 @@ QList<QCommandLineOption> MovieOptions() {
              "video: the movie command without it does, once every frame is done."),
          QStringLiteral("A-B")},
         {kZoomTo,
-         QStringLiteral("The last frame's magnification; it grows (or shrinks) by the same factor from frame "
-                        "to frame. (default: the start view's)"),
+         QStringLiteral("The last frame's magnification, up to 1e20000 (as 6.75e49, say); it grows (or "
+                        "shrinks) by the same factor from frame to frame, each frame's worked out in full. "
+                        "(default: the start view's)"),
          QStringLiteral("x")},
         {kTurn,
          QStringLiteral("Rotation over the whole movie, counter-clockwise, the same angle every frame. "
                         "(default: 0)"),
          QStringLiteral("degrees")},
         {kCenterTo,
-         QStringLiteral("The last frame's centre: the point glides to the middle of the picture at an even "
-                        "pace while the zoom goes on. (default: the start view's)"),
+         QStringLiteral("The last frame's centre, in as many digits as the depth needs: the point glides to "
+                        "the middle of the picture at an even pace while the zoom goes on. (default: the "
+                        "start view's)"),
          QStringLiteral("re,im")},
         {kVideo,
          QStringLiteral("Also encode the frames into a video, .mp4 or .webm, with ffmpeg, which must be "

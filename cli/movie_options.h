@@ -25,7 +25,10 @@ struct MovieRequest {
     std::optional<double> zoomTo;     // the last frame's magnification; without it the start view's
     double turnDeg = 0.0;             // the rotation over the whole movie, counter-clockwise
     std::optional<std::pair<double, double>> centerTo;  // the last frame's centre
-    QString video;                                      // the video file to encode, or empty for frames only
+    // The last frame's magnification and centre as typed, every digit of them, for deep movies.
+    QString zoomToText;
+    std::pair<QString, QString> centerToText;
+    QString video;  // the video file to encode, or empty for frames only
     double fps = 30.0;
 };
 

@@ -37,8 +37,7 @@ ExitStatus RenderStrip(const CommandLine& line, app::PaletteArrays& palette) {
 
     const RowSpan rows = StripRows(strip, params.VertRes);
     const QString path = StripPath(line.output, strip);
-    const int32_t onDisk =
-        RowsOnDisk(path, app::StoredImageRecord(params, palette));
+    const int32_t onDisk = RowsOnDisk(path, app::StoredImageRecord(params, palette));
     if (onDisk == rows.end) {
         PrintNote(line.quiet, QStringLiteral("\"%1\" is finished").arg(path));
         return kFinished;

@@ -1,9 +1,13 @@
 #include "cli/zoom_movie.h"
 
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 #include "app/common/engine_api.h"
+#include "app/common/exact_location.h"
 #include "app/common/messages.h"
+#include "app/common/valid_num.h"
 #include "app/explorer/display_factor.h"
 #include "app/explorer/plot_call.h"
 #include "app/imagefiles/err_check.h"
@@ -11,6 +15,7 @@
 #include "app/imagefiles/image_save.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/exact_frames.h"
 #include "cli/interrupt.h"
 #include "cli/movie_progress.h"
 #include "cli/saved_rows.h"
@@ -29,6 +34,8 @@ struct Movie {
     View target;          // the last frame's view
     QString output;       // NAME.png, which the frames' names are made from
     bool quiet = false;
+    // Both ends in full, for a movie one of whose ends lies deeper than its doubles say.
+    std::optional<std::pair<ExactView, ExactView>> exactEnds;
 };
 
 void Note(bool quiet, const QString& text) {
@@ -48,6 +55,31 @@ View TargetOf(const MovieRequest& request, const View& start) {
         target.centerImag = request.centerTo->second;
     }
     return target;
+}
+
+// The movie's ends in full when either holds more than its doubles.
+std::optional<std::pair<ExactView, ExactView>> ExactEnds(const MovieRequest& request,
+                                                         const FractalParams& start) {
+    const ExactView from{app::ExactPartText(start.ExactRealCenter, start.PrevRealCenter),
+                         app::ExactPartText(start.ExactImagCenter, start.PrevImagCenter),
+                         app::ExactPartText(start.ExactMagnify, start.TotalMagnify)};
+    FractalParams end = start;
+    if (request.zoomTo) {
+        end.TotalMagnify = *request.zoomTo;
+        end.ExactMagnify = request.zoomToText;
+    }
+    if (request.centerTo) {
+        end.PrevRealCenter = request.centerTo->first;
+        end.PrevImagCenter = request.centerTo->second;
+        end.ExactRealCenter = request.centerToText.first;
+        end.ExactImagCenter = request.centerToText.second;
+    }
+    if (app::ExactLocationLines(start).isEmpty() && app::ExactLocationLines(end).isEmpty())
+        return std::nullopt;
+    const ExactView to{app::ExactPartText(end.ExactRealCenter, end.PrevRealCenter),
+                       app::ExactPartText(end.ExactImagCenter, end.PrevImagCenter),
+                       app::ExactPartText(end.ExactMagnify, end.TotalMagnify)};
+    return std::pair(from, to);
 }
 
 // What keeps the movie from being made, found before anything is written; empty when nothing does.
@@ -73,11 +105,25 @@ QString ProblemBeforePlotting(const MovieRequest& request, const FractalParams& 
 
 // A frame's parameters and colours as its file keeps them (the angle to six decimals, for one), so that
 // the file describes its pixels exactly and a frame continued later goes on with the very plot it left.
-FractalTextRecord FrameRecord(FractalParams params, const View& view, const app::PaletteArrays& palette) {
+// A deep movie's frame is where its exact view says, the doubles its nearest ones.
+FractalTextRecord FrameRecord(const Movie& movie, int32_t frame, const app::PaletteArrays& palette) {
+    FractalParams params = movie.start;
+    const int32_t frames = movie.request.frames;
+    const View view = FrameView(ViewOf(movie.start), movie.target, frame, frames);
     params.TotalMagnify = view.magnify;
     params.TotalAngleDeg = view.angleDeg;
     params.PrevRealCenter = view.centerReal;
     params.PrevImagCenter = view.centerImag;
+    if (movie.exactEnds) {
+        const ExactView exact =
+            ExactFrameView(movie.exactEnds->first, movie.exactEnds->second, frame, frames, params.HorRes);
+        params.ExactRealCenter = exact.centerReal;
+        params.ExactImagCenter = exact.centerImag;
+        params.ExactMagnify = exact.magnify;
+        params.PrevRealCenter = app::ParseLargeNumber(exact.centerReal).value_or(view.centerReal);
+        params.PrevImagCenter = app::ParseLargeNumber(exact.centerImag).value_or(view.centerImag);
+        params.TotalMagnify = app::ParseLargeNumber(exact.magnify).value_or(view.magnify);
+    }
     return app::StoredImageRecord(params, palette);
 }
 
@@ -125,8 +171,7 @@ Outcome PlotFrames(const Movie& movie, const FrameRange& range, const app::Palet
         if (InterruptRequested()) {
             return {kInterrupted, QStringLiteral("stopped after frame %1 of %2").arg(frame).arg(frames)};
         }
-        const View view = FrameView(ViewOf(movie.start), movie.target, frame, frames);
-        const FractalTextRecord wanted = FrameRecord(movie.start, view, palette);
+        const FractalTextRecord wanted = FrameRecord(movie, frame, palette);
         const QString path = FramePath(movie.output, frame, frames);
         const int32_t rowsDone = RowsOnDisk(path, wanted);
         progress.FoundDone(frame, rowsDone);
@@ -165,8 +210,8 @@ ExitStatus RenderMovie(const CommandLine& line, app::PaletteArrays& palette) {
     ApplyColors(setup, palette);
     StopPlotOnInterrupt();
 
-    const Movie movie{*request, setup.params, TargetOf(*request, ViewOf(setup.params)), line.output,
-                      line.quiet};
+    const Movie movie{*request,    setup.params, TargetOf(*request, ViewOf(setup.params)),
+                      line.output, line.quiet,   ExactEnds(*request, setup.params)};
     const FrameRange range = request->range.value_or(FrameRange{0, request->frames});
     MovieProgress progress(ProgressStyleFor(line.quiet), range.count(), setup.params.VertRes, range.first);
     const Outcome outcome = PlotFrames(movie, range, palette, progress);

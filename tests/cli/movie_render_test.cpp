@@ -50,6 +50,27 @@ class MovieRenderTest : public app::EngineTest {
     QTemporaryDir folder;
 };
 
+// A dive from the whole set to 1e30: every frame keeps its own place in full, is the very image a render
+// of its file makes, and the last is the target's own render.
+TEST_F(MovieRenderTest, ADeepDiveKeepsEveryFramesPlaceInFull) {
+    const QString re =
+        QStringLiteral("-1.479815776132473260722984525978778546922407257740453696898785101398649");
+    const QString im =
+        QStringLiteral("-0.000639111932613617271521396322556715729573039189439847360473949364712");
+    const QStringList small{"--iters", "3000", "--size", "64x48", "-q"};
+    Expect(0, small + QStringList{"--frames", "5", "--zoom-to", "1e30", "--center-to", re + "," + im, "-o",
+                                  File("dive.png")});
+    const app::FractalParams middle = ReadImageText(File("dive-0003.png")).params;
+    EXPECT_EQ(middle.ExactMagnify, "1.00000000000000000000000000000e+15");
+    EXPECT_GT(middle.ExactRealCenter.size(), 50);
+    for (const char* frame : {"dive-0002.png", "dive-0004.png"}) {
+        Expect(0, {"--from", File(frame), "-q", "-o", File("alone.png")});
+        EXPECT_EQ(app::FileBytes(File("alone.png")), app::FileBytes(File(frame))) << frame;
+    }
+    Expect(0, small + QStringList{"--center", re + "," + im, "--magnify", "1e30", "-o", File("target.png")});
+    EXPECT_EQ(IndexBytes(File("dive-0005.png")), IndexBytes(File("target.png")));
+}
+
 TEST_F(MovieRenderTest, FramesAreOrdinaryImagesOnTheWayToTheTarget) {
     Expect(0, kSeahorse + kZoomIn + QStringList{"--frames", "3", "-q", "-o", File("zoom.png")});
     ASSERT_EQ(Files(), QStringList({"zoom-0001.png", "zoom-0002.png", "zoom-0003.png"}));

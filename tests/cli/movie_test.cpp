@@ -1,9 +1,11 @@
 // The zoom movie's logic: the frames' views, their file names, the movie options and the progress text.
 #include <gtest/gtest.h>
+#include <mpfr.h>
 
 #include <cmath>
 
 #include "cli/command_line.h"
+#include "cli/exact_frames.h"
 #include "cli/movie_options.h"
 #include "cli/movie_progress.h"
 #include "cli/zoom_frames.h"
@@ -46,6 +48,49 @@ void ExpectSteadyMovie(const View& start, const View& target, int32_t frames) {
         const auto [offsetReal, offsetImag] = TargetOffset(view, target);
         EXPECT_NEAR(offsetReal, startOffsetReal * (1.0 - t), std::abs(startOffsetReal) * 1e-9) << frame;
         EXPECT_NEAR(offsetImag, startOffsetImag * (1.0 - t), std::abs(startOffsetImag) * 1e-9) << frame;
+    }
+}
+
+// A movie into a deep location: each frame's view worked out in full, at the place the formula of the
+// double frames puts it, however deep (the tests check the texts with MPFR of their own).
+TEST(ExactFramesTest, DeepFramesAreWorkedOutInFullForEachFrame) {
+    const QString re =
+        QStringLiteral("-1.47981577613247326072298452597877854692240725774045369689878510139864920741");
+    const ExactView start{QStringLiteral("0"), QStringLiteral("0.5"), QStringLiteral("1")};
+    const ExactView target{re, QStringLiteral("-0.000639"), QStringLiteral("1e60")};
+    EXPECT_EQ(ExactFrameView(start, target, 0, 61, 320), start);
+    EXPECT_EQ(ExactFrameView(start, target, 60, 61, 320), target);
+    EXPECT_EQ(ExactFrameView(start, target, 0, 1, 320), target);
+    // 61 frames from 1 to 1e60: frame k magnifies 10^k, to every digit shown.
+    EXPECT_EQ(ExactFrameView(start, target, 30, 61, 320).magnify, "1.00000000000000000000000000000e+30");
+
+    // Frame 59: C = C0 w + C1 (1 - w), w = (M0 / M) (1 - t) = 1e-59 / 60, so (C - C1) / (C0 - C1) is w.
+    mpfr_t c, c1, w, expected;
+    mpfr_inits2(400, c, c1, w, expected, static_cast<mpfr_ptr>(nullptr));
+    const ExactView frame = ExactFrameView(start, target, 59, 61, 320);
+    mpfr_set_str(c, frame.centerReal.toLatin1().constData(), 10, MPFR_RNDN);
+    mpfr_set_str(c1, re.toLatin1().constData(), 10, MPFR_RNDN);
+    mpfr_sub(c, c, c1, MPFR_RNDN);
+    mpfr_neg(c1, c1, MPFR_RNDN);  // C0 - C1 with C0 = 0
+    mpfr_div(w, c, c1, MPFR_RNDN);
+    mpfr_set_str(expected, "1e-59", 10, MPFR_RNDN);
+    mpfr_div_ui(expected, expected, 60, MPFR_RNDN);
+    mpfr_div(w, w, expected, MPFR_RNDN);
+    // C - C1 is about 4e-62 and the centre is given to 1e-82: w is known to some 20 digits.
+    EXPECT_NEAR(mpfr_get_d(w, MPFR_RNDN), 1.0, 1e-15);
+    EXPECT_EQ(frame.magnify, "1.00000000000000000000000000000e+59");
+    mpfr_clears(c, c1, w, expected, static_cast<mpfr_ptr>(nullptr));
+
+    // A shallow movie's frames agree with the double ones.
+    const ExactView shallowStart{"-0.7453", "0.1127", "180"},
+        shallowTarget{"-0.743643887037151", "0.13182590420533", "1e5"};
+    for (const int32_t k : {1, 7, 13}) {
+        const ExactView exact = ExactFrameView(shallowStart, shallowTarget, k, 15, 640);
+        const View doubles =
+            FrameView({180, 0, -0.7453, 0.1127}, {1e5, 0, -0.743643887037151, 0.13182590420533}, k, 15);
+        EXPECT_NEAR(exact.centerReal.toDouble(), doubles.centerReal, 1e-15) << k;
+        EXPECT_NEAR(exact.centerImag.toDouble(), doubles.centerImag, 1e-15) << k;
+        EXPECT_NEAR(exact.magnify.toDouble(), doubles.magnify, doubles.magnify * 1e-14) << k;
     }
 }
 
