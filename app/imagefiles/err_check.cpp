@@ -17,7 +17,7 @@ struct CodeMessage {
     const char* after;
 };
 
-constexpr std::array<CodeMessage, 7> kMessages{{
+constexpr std::array<CodeMessage, 9> kMessages{{
     {ZENPHRA_CANNOT_OPEN, "The file \"", "\" could not be opened."},
     {ZENPHRA_READ_ERROR, "Error reading file \"", "\""},
     {ZENPHRA_NOT_PNG, "The file \"", "\" is not a valid PNG file."},
@@ -25,7 +25,15 @@ constexpr std::array<CodeMessage, 7> kMessages{{
     {ZENPHRA_PNG_ERROR, "PNG library unknown error.", nullptr},
     {ZENPHRA_NOT_OURS, "The file \"", "\" was not created by this program."},
     {kFormulaError, "Error parsing formula.", nullptr},
+    {ZENPHRA_BAD_LOCATION,
+     "The image cannot be drawn at this place: the magnification must lie between 1e-300 and 1e20000.",
+     nullptr},
+    {ZENPHRA_NO_DEEP_FORM,
+     "This equation cannot be drawn this deep yet: beyond a magnification of about 1e13 only \"Classic "
+     "Mandlebrot\" and \"Lambda\" are drawn in full.",
+     nullptr},
 }};
+static_assert(ZENPHRA_DEEP_MAX_POWER == 20000, "the place message names the deepest magnification");
 
 }  // namespace
 

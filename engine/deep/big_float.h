@@ -48,4 +48,15 @@ class BigFloat {
     mpfr_t value_;
 };
 
+// MPFR keeps caches of its own in each thread (constants such as log 2, a pool of integers). The thread
+// that reads a location or makes a reference orbit may end soon after, as a window's plot thread does, so
+// they are given back when that work is done rather than left behind with the thread. Declared before
+// the numbers of the work, it runs after they are cleared.
+struct FreeMpfrCachesAtEnd {
+    FreeMpfrCachesAtEnd() = default;
+    FreeMpfrCachesAtEnd(const FreeMpfrCachesAtEnd&) = delete;
+    FreeMpfrCachesAtEnd& operator=(const FreeMpfrCachesAtEnd&) = delete;
+    ~FreeMpfrCachesAtEnd() { mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE); }
+};
+
 }  // namespace zenphra

@@ -52,6 +52,7 @@ bool IsDecimalNumber(const std::string& text) {
 bool ReadDeepLocation(const char* centreRe, const char* centreIm, const char* magnify, int32_t width,
                       DeepLocation* location) {
     if (width < 1) return false;
+    const FreeMpfrCachesAtEnd freeCaches;
     // The magnification is read first, at a precision of its own, to fix the precision of the rest.
     BigFloat magnification(128);
     if (!ReadNumber(magnify, &magnification) || mpfr_sgn(magnification.get()) <= 0) return false;

@@ -3,6 +3,7 @@
 #include <bit>
 #include <new>
 
+#include "engine/deep/big_float.h"
 #include "platform/abort_poll.h"
 
 namespace zenphra {
@@ -58,6 +59,7 @@ int32_t PrepareDeepImage(PlotParams* params) {
     if (!(state.image && state.madeFor == state.key)) {
         state.image.reset();  // its memory may be needed for the new one
         std::shared_ptr<const DeepImage> image;
+        const FreeMpfrCachesAtEnd freeCaches;
         try {
             image = MakeDeepImage(state.location, *params, StopOnEscape, nullptr);
         } catch (const std::bad_alloc&) {

@@ -149,12 +149,20 @@ TEST(ErrCheckTest, FailureCodesShowTheirMessage) {
     EXPECT_TRUE(ErrCheck(-8, ""));
     EXPECT_EQ(recorder.lastText(), "Error parsing formula.");
     EXPECT_EQ(recorder.messages().last().title, kProgramTitle);
-    EXPECT_EQ(recorder.messages().size(), 5);
+    EXPECT_TRUE(ErrCheck(-9, ""));
+    EXPECT_EQ(
+        recorder.lastText(),
+        "The image cannot be drawn at this place: the magnification must lie between 1e-300 and 1e20000.");
+    EXPECT_TRUE(ErrCheck(-10, ""));
+    EXPECT_EQ(recorder.lastText(),
+              "This equation cannot be drawn this deep yet: beyond a magnification of about 1e13 only "
+              "\"Classic Mandlebrot\" and \"Lambda\" are drawn in full.");
+    EXPECT_EQ(recorder.messages().size(), 7);
 }
 
 TEST(ErrCheckTest, SuccessEscapeAndUnknownCodesAreSilent) {
     MessageRecorder recorder;
-    for (int32_t code : {0, 1, 0x7FFFFFFF, -7, -9}) EXPECT_FALSE(ErrCheck(code, "/x/a.png")) << code;
+    for (int32_t code : {0, 1, 0x7FFFFFFF, -7, -11}) EXPECT_FALSE(ErrCheck(code, "/x/a.png")) << code;
     EXPECT_TRUE(recorder.messages().isEmpty());
 }
 

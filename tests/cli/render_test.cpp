@@ -218,6 +218,13 @@ TEST_F(RenderTest, ADeepImageGoesOnFromItsFileItsEntryAndItsHalfAtTheSamePlace) 
                app::FormatNum(doubles.PrevRealCenter, 20) + "," + app::FormatNum(doubles.PrevImagCenter, 20),
                "--magnify", "1e30", "--iters", "3000", "--size", "64x48", "-q", "-o", nearest});
     EXPECT_NE(IndexBytes(nearest), IndexBytes(whole));
+
+    // Doubles alone are drawn deep too where they cannot resolve the pixels, rather than as the one flat
+    // colour the double engine gives at 1e20.
+    const RunResult plain =
+        Expect(0, {"--center", "-1.4798157761324732,-0.0006391119326136173", "--magnify", "1e20", "--iters",
+                   "3000", "--size", "64x48", "-o", File("plain.png")});
+    EXPECT_TRUE(plain.err.contains("a deep image (137 bits")) << plain.err.toStdString();
 }
 
 TEST_F(RenderTest, InterruptedRenderResumesToTheUninterruptedImage) {
