@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 #include "app/common/engine_api.h"
 #include "app/common/text_lines.h"
@@ -15,6 +16,7 @@
 #include "cli/console.h"
 #include "cli/input_files.h"
 #include "cli/interrupt.h"
+#include "cli/phase_watch.h"
 #include "cli/progress.h"
 
 namespace zenphra::cli {
@@ -34,7 +36,12 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     PlotProgress progress(ProgressStyleFor(line.quiet), startY, params.VertRes);
     int32_t row = startY;
     for (; row < params.VertRes; ++row) {
-        if (app::Engine().PlotFractal(row) == ZENPHRA_ABORTED) break;
+        {
+            // Only the first row can wait for a deep image's reference orbit and table.
+            std::optional<PhaseWatch> phases;
+            if (row == startY) phases.emplace(ProgressStyleFor(line.quiet));
+            if (app::Engine().PlotFractal(row) == ZENPHRA_ABORTED) break;
+        }
         progress.RowsDone(row + 1);
     }
     progress.Finish();

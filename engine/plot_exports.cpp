@@ -86,25 +86,26 @@ int32_t InitPlot(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t Vert
     ExclusiveCall call;
     if (call.Refused()) return 0;
     EndDeepPlot();
-    return StartPlot(NewImage, ReadPlotParams(EqnType, HorRes, VertRes, MaxIters, ItersToSkip, NumRanges, Rendering,
-                                              LimitValue, JuliaReal, JuliaImag, Parm1, Parm2, Parm3, Func1, Func2,
-                                              PrevRealCenter, PrevImagCenter, TotalMagnify, TotalAngleDeg, Banding));
+    return StartPlot(NewImage,
+                     ReadPlotParams(EqnType, HorRes, VertRes, MaxIters, ItersToSkip, NumRanges, Rendering,
+                                    LimitValue, JuliaReal, JuliaImag, Parm1, Parm2, Parm3, Func1, Func2,
+                                    PrevRealCenter, PrevImagCenter, TotalMagnify, TotalAngleDeg, Banding));
 }
 
 int32_t InitPlotDeep(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t VertRes, int32_t MaxIters,
                      int32_t ItersToSkip, int32_t NumRanges, int32_t Rendering, const double* LimitValue,
-                     const double* JuliaReal, const double* JuliaImag, const double* Parm1, const double* Parm2,
-                     const double* Parm3, int32_t Func1, int32_t Func2, const char* RealCenter,
-                     const char* ImagCenter, const char* Magnify, const double* TotalAngleDeg,
-                     int32_t /*ImageFactor*/, int32_t Banding) {
+                     const double* JuliaReal, const double* JuliaImag, const double* Parm1,
+                     const double* Parm2, const double* Parm3, int32_t Func1, int32_t Func2,
+                     const char* RealCenter, const char* ImagCenter, const char* Magnify,
+                     const double* TotalAngleDeg, int32_t /*ImageFactor*/, int32_t Banding) {
     ExclusiveCall call;
     if (call.Refused()) return 0;
     DeepLocation location;
     if (!ReadDeepLocation(RealCenter, ImagCenter, Magnify, HorRes, &location)) return ZENPHRA_BAD_LOCATION;
-    PlotParams params = ReadPlotParams(EqnType, HorRes, VertRes, MaxIters, ItersToSkip, NumRanges, Rendering,
-                                       LimitValue, JuliaReal, JuliaImag, Parm1, Parm2, Parm3, Func1, Func2,
-                                       &location.centreReNearest, &location.centreImNearest,
-                                       &location.magnifyNearest, TotalAngleDeg, Banding);
+    PlotParams params =
+        ReadPlotParams(EqnType, HorRes, VertRes, MaxIters, ItersToSkip, NumRanges, Rendering, LimitValue,
+                       JuliaReal, JuliaImag, Parm1, Parm2, Parm3, Func1, Func2, &location.centreReNearest,
+                       &location.centreImNearest, &location.magnifyNearest, TotalAngleDeg, Banding);
     if (!location.deep) {
         EndDeepPlot();
         return StartPlot(NewImage, params);
@@ -181,6 +182,13 @@ int32_t GetPlotPath(ZenphraPlotPath* path) {
     path->referenceIterations = status.referenceIterations;
     path->bytes = status.bytes;
     return 1;
+}
+
+int32_t CountImageIndex(int32_t index, int32_t rows) {
+    const IndexedImage& image = Library().image;
+    if (!image.Exists() || index < 0 || index > 255 || rows < 0 || rows > image.height) return -1;
+    const uint8_t* pixels = image.pixels.get();
+    return int32_t(std::count(pixels, pixels + int64_t(rows) * image.width, uint8_t(index)));
 }
 
 void StringToDouble(const char* text, double* result) {

@@ -50,12 +50,6 @@ QString CanonicalDecimal(const QString& text) {
            QString::number(exponent + pointAfter - first - 1);
 }
 
-// Whether a part in force holds more than its double: it is not the double's own shortest text.
-bool AddsToDouble(const QString& exact, double nearest) {
-    return ExactPartInForce(exact, nearest) &&
-           CanonicalDecimal(exact) != CanonicalDecimal(ShortestText(nearest));
-}
-
 // The nearest double of a part the deep path takes.
 std::optional<double> NearestOfPart(const QString& text) {
     if (text.size() > ZENPHRA_DEEP_TEXT_LIMIT) return std::nullopt;
@@ -80,9 +74,9 @@ std::optional<double> AgreeingPart(const QString& line, const QString& label, do
 }  // namespace
 
 QStringList ExactLocationLines(const FractalParams& params) {
-    const bool addsToDoubles = AddsToDouble(params.ExactRealCenter, params.PrevRealCenter) ||
-                               AddsToDouble(params.ExactImagCenter, params.PrevImagCenter) ||
-                               AddsToDouble(params.ExactMagnify, params.TotalMagnify);
+    const bool addsToDoubles = ExactPartAddsToDouble(params.ExactRealCenter, params.PrevRealCenter) ||
+                               ExactPartAddsToDouble(params.ExactImagCenter, params.PrevImagCenter) ||
+                               ExactPartAddsToDouble(params.ExactMagnify, params.TotalMagnify);
     if (!addsToDoubles) return {};
     return {kExactRealLabel + ExactPartText(params.ExactRealCenter, params.PrevRealCenter),
             kExactImagLabel + ExactPartText(params.ExactImagCenter, params.PrevImagCenter),
@@ -111,6 +105,44 @@ bool TakeExactLocation(const QStringList& lines, FractalParams& params) {
 
 bool ExactPartInForce(const QString& exact, double nearest) {
     return !exact.isEmpty() && AgreeingNearest(exact, nearest).has_value();
+}
+
+bool ExactPartAddsToDouble(const QString& exact, double nearest) {
+    return ExactPartInForce(exact, nearest) &&
+           CanonicalDecimal(exact) != CanonicalDecimal(ShortestText(nearest));
+}
+
+QString ExactPartOfText(const QString& text, double nearest) {
+    const QString part = text.trimmed();
+    if (!NearestOfPart(part) || !ExactPartAddsToDouble(part, nearest)) return QString();
+    if (CanonicalDecimal(part) == CanonicalDecimal(FormatNum(nearest, kFileDecimals))) return QString();
+    return part;
+}
+
+QString ShortestExponentText(double value) {
+    std::array<char, 32> buffer;
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific).ptr;
+    return QString::fromLatin1(buffer.data(), int(end - buffer.data()));
+}
+
+QString MagnificationInBrief(const FractalParams& params) {
+    const QString canonical = CanonicalDecimal(ExactPartText(params.ExactMagnify, params.TotalMagnify));
+    const qsizetype e = canonical.indexOf(QLatin1Char('e'));
+    if (e < 0) return canonical;  // zero
+    QString digits = canonical.left(e) + QStringLiteral("000");
+    digits.remove(QLatin1Char('-'));
+    qint64 power = canonical.mid(e + 1).toLongLong();
+    int twoDigits = (digits.left(3).toInt() + 5) / 10;  // 10 to 100
+    if (twoDigits == 100) {
+        twoDigits = 10;
+        ++power;
+    }
+    const QString sign = canonical.startsWith(QLatin1Char('-')) ? QStringLiteral("-") : QString();
+    const QString mantissa = twoDigits % 10 == 0
+                                 ? QString::number(twoDigits / 10)
+                                 : QStringLiteral("%1.%2").arg(twoDigits / 10).arg(twoDigits % 10);
+    return sign + mantissa + QLatin1Char('e') + QString::number(power);
 }
 
 QString ExactPartText(const QString& exact, double nearest) {

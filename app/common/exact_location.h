@@ -36,6 +36,21 @@ bool TakeExactLocation(const QStringList& lines, FractalParams& params);
 bool ExactPartInForce(const QString& exact, double nearest);
 bool HasExactLocationInForce(const FractalParams& params);
 
+// Whether a part in force holds more than its double: it is not the double's own shortest text.
+bool ExactPartAddsToDouble(const QString& exact, double nearest);
+
+// What a typed text keeps beyond its nearest double: the text itself when it is a part the deep path
+// takes and holds more than both the double's shortest text and its 20 decimals, which the panel shows
+// for locations that are not deep; else nothing.
+QString ExactPartOfText(const QString& text, double nearest);
+
+// The double's shortest text, in exponent form ("1e+100", "2.5e+45"): how the panel shows the large
+// magnifications of deep images.
+QString ShortestExponentText(double value);
+
+// The magnification in force with two significant digits, of any size: "1.2e52", "1e100", "2.5e3".
+QString MagnificationInBrief(const FractalParams& params);
+
 // The part as the deep path is to take it: in full while it is in force, else its double's shortest text
 // (which reads back as that double).
 QString ExactPartText(const QString& exact, double nearest);

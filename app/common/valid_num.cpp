@@ -71,6 +71,11 @@ int ValidUnsignedKey(int keyCode, const QString& text) {
     return ValidIntKey(keyCode, text);
 }
 
+int ValidMagnifyKey(int keyCode, const QString& text) {
+    if (keyCode == 'e' || keyCode == 'E' || keyCode == '+') return keyCode;
+    return ValidSignedKey(keyCode, text);
+}
+
 bool ValidChars(const QString& text, const QString& allowed) {
     bool valid =
         !text.isEmpty() && text.count(QLatin1Char('.')) <= 1 && text.lastIndexOf(QLatin1Char('-')) <= 0;

@@ -32,6 +32,8 @@ std::optional<double> ParseLargeNumber(QStringView text);
 int ValidIntKey(int keyCode, const QString& text);
 int ValidSignedKey(int keyCode, const QString& text);
 int ValidUnsignedKey(int keyCode, const QString& text);
+// The magnification's filter: a signed decimal's keys, and "e", "E" and "+" for an exponent ("6.75e49").
+int ValidMagnifyKey(int keyCode, const QString& text);
 
 // True when the text is not empty, holds only `allowed` characters, has a minus sign only in first
 // place and at most one point.

@@ -76,7 +76,7 @@ QGroupBox* BuildPanel(ExplorerControls& ui, QWidget* window) {
     ui.cboFunc2 = List("cboFunc2", FunctionCaptions(), frame);
     ui.txtCx = field("txtCx", ValidSignedKey);
     ui.txtCy = field("txtCy", ValidSignedKey);
-    ui.txtMagnify = field("txtMagnify", ValidSignedKey);
+    ui.txtMagnify = field("txtMagnify", ValidMagnifyKey);
     ui.txtAngle = field("txtAngle", ValidSignedKey);
     ui.txtMaxIter = field("txtMaxIter", ValidIntKey);
     ui.txtSkipIter = field("txtSkipIter", ValidIntKey);
@@ -194,7 +194,19 @@ QGroupBox* BuildDescriptionFrame(ExplorerControls& ui, QWidget* window) {
 QGroupBox* BuildProgressFrame(ExplorerControls& ui, QWidget* window) {
     auto* frame = Named(new QGroupBox(QStringLiteral("Plotting Image Row : "), window), "framCurrXY");
     ui.lblY = Named(Label("", frame), "lblY");
-    (new QHBoxLayout(frame))->addWidget(ui.lblY);
+    ui.lblPath = Named(Label("", frame), "lblPath");
+    ui.lblHint = Named(Label("", frame), "lblHint");
+    auto* rows = new QVBoxLayout(frame);
+    auto* firstRow = new QHBoxLayout;
+    firstRow->addWidget(ui.lblY);
+    firstRow->addStretch(1);
+    firstRow->addWidget(ui.lblPath);
+    rows->addLayout(firstRow);
+    rows->addWidget(ui.lblHint);
+    // Only a deep image shows the last two: the path beside the row, below them the phase being made
+    // while the first row waits for it, or the hint once the image is done.
+    ui.lblPath->hide();
+    ui.lblHint->hide();
     return frame;
 }
 

@@ -75,6 +75,8 @@ struct ExplorerControls {
     QLabel* Label17 = nullptr;
 
     QLabel* lblY = nullptr;
+    QLabel* lblPath = nullptr;  // how the image is drawn, for deep images
+    QLabel* lblHint = nullptr;  // the phase a deep image's first row waits for, or the iteration hint
 
     // The zoom box's controls, in place of the resolutions and the description while the box is shown.
     QGroupBox* framZoom = nullptr;

@@ -57,7 +57,7 @@ void ExplorerWindow::LoadImageFrom(const QString& path) {
     ShowResolutionOfImage();
     ShowParams();
     UpdateBandingItem();
-    ui_.lblY->setText(load.Image.RowLabel);
+    ShowRowLabel(load.Image.RowLabel);
     SizePicture();
     ui_.pic->ClearPicture();
     ui_.pic->ShowBitmap(session_.Bitmap());

@@ -76,7 +76,7 @@ void ExplorerWindow::SizePicture() {
 // shown.
 void ExplorerWindow::ShowNoImage() {
     ui_.pic->ClearPicture();
-    ui_.lblY->setText(QStringLiteral("0"));
+    ShowRowLabel(QStringLiteral("0"));
 }
 
 void ExplorerWindow::RangesChosen(int32_t numRanges) {

@@ -59,7 +59,7 @@ ExplorerWindow::ExplorerWindow() : ui_(BuildExplorerControls(this)), session_(Pr
     const FractalParams& params = session_.Params();
     OptionGroup::Clear(ui_.optCustom);
     // Choosing the option of the saved size is a change of resolution: the row label says 0.
-    if (ResolutionPosition(params.HorRes, params.VertRes) >= 0) ui_.lblY->setText(QStringLiteral("0"));
+    if (ResolutionPosition(params.HorRes, params.VertRes) >= 0) ShowRowLabel(QStringLiteral("0"));
     ShowParams();
     UpdateBandingItem();
     new EscapeWatch(this, [this] { EscapePressed(); });

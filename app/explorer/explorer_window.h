@@ -9,6 +9,7 @@
 // what happened through one of its intent methods and shows the result.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <initializer_list>
@@ -141,6 +142,10 @@ class ExplorerWindow : public QWidget {
     // Plotting (explorer_plot.cpp).
     void ConnectRunner();
     void ShowFrame();
+    void ShowPlotPath();
+    void ShowMaxItersHint(RunEnd end);
+    // The row label of an image not being plotted, without the readout of the last plot.
+    void ShowRowLabel(const QString& text);
     void RunFinished(RunEnd end, int32_t stopRow);
     void Pause();
     void EscapePressed();
@@ -192,6 +197,7 @@ class ExplorerWindow : public QWidget {
     QWidget* focusWhenShown_ = nullptr;  // where the focus goes once the controls show a command's end
     PlotRunner runner_;
     int32_t initResult_ = 0;            // the current run's InitPlot result
+    QTimer* pathTimer_ = nullptr;       // follows the making of a deep image's reference while a run goes
     KeyPreview* keyPreview_ = nullptr;  // the zoom box's and the Julia pick's keys
     double twipsPerPixelX_ = 15.0;
     double twipsPerPixelY_ = 15.0;

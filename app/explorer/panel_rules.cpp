@@ -1,7 +1,9 @@
 #include "app/explorer/panel_rules.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
+#include "app/common/exact_location.h"
 #include "app/common/list_tables.h"
 #include "app/common/text_lines.h"
 #include "app/common/valid_num.h"
@@ -57,6 +59,52 @@ constexpr PanelField AllFields(int index) { return static_cast<PanelField>(index
 std::optional<QString> BlankMessage(const QString& text, const char* name) {
     if (!text.isEmpty()) return std::nullopt;
     return QString::fromLatin1(name) + QStringLiteral(" is blank.");
+}
+
+// The parts of the location, each with the text that keeps it in full beside its double.
+struct LocationPart {
+    PanelField field;
+    double Params::*nearest;
+    QString Params::*exact;
+};
+constexpr std::array<LocationPart, 3> kLocationParts{{
+    {PanelField::kCx, &Params::PrevRealCenter, &Params::ExactRealCenter},
+    {PanelField::kCy, &Params::PrevImagCenter, &Params::ExactImagCenter},
+    {PanelField::kMagnify, &Params::TotalMagnify, &Params::ExactMagnify},
+}};
+
+const LocationPart* LocationPartOf(PanelField field) {
+    for (const LocationPart& part : kLocationParts) {
+        if (part.field == field) return &part;
+    }
+    return nullptr;
+}
+
+// Magnifications from here up are shown in exponent form: their 20 decimals would fill the field with
+// digits that say nothing.
+constexpr double kExponentFormFrom = 1e15;
+
+// A magnification written with an exponent must be a whole number in that form ("6.75e49", "1E+300");
+// every other text is checked by its characters alone, as the panel always did.
+bool PassesCheck(PanelField field, const QString& text, const char* allowed) {
+    static const QRegularExpression exponentForm(QStringLiteral(R"(^(\d+\.?\d*|\.\d+)[eE][+-]?\d+$)"));
+    const bool hasExponent =
+        text.contains(QLatin1Char('e'), Qt::CaseInsensitive) || text.contains(QLatin1Char('+'));
+    if (field == PanelField::kMagnify && hasExponent) return exponentForm.match(text).hasMatch();
+    return ValidChars(text, QString::fromLatin1(allowed));
+}
+
+// Stores a decimal field's text. A part of the location is read as a number of any size and keeps every
+// digit the double cannot hold; the other fields are read as the panel always read them.
+void StoreDecimal(PanelField field, const QString& text, Params& params) {
+    const LocationPart* part = LocationPartOf(field);
+    if (part == nullptr) {
+        params.*RuleOf(field).decimal = StrToDbl(text);
+        return;
+    }
+    const double nearest = ParseLargeNumber(text).value_or(StrToDbl(text));
+    params.*part->nearest = nearest;
+    params.*part->exact = ExactPartOfText(text, nearest);
 }
 
 // Where a rendering's parameters start when it is chosen, as text and value.
@@ -127,7 +175,7 @@ std::optional<QString> CheckPanel(const PanelTexts& texts, const PanelShown& sho
         if (!shown.Shows(field)) continue;
         const FieldRule& rule = RuleOf(field);
         const QString text = texts[field].trimmed();
-        if (!ValidChars(text, QString::fromLatin1(rule.allowed))) {
+        if (!PassesCheck(field, text, rule.allowed)) {
             return InvalidValueMessage(QString::fromLatin1(rule.checkName));
         }
         if (rule.readByCheck) params.*rule.decimal = StrToDbl(text);
@@ -166,7 +214,7 @@ void ReadPanel(const PanelTexts& texts, const PanelShown& shown, bool juliaMode,
         if (rule.whole != nullptr) {
             params.*rule.whole = ParseInt32(text).value_or(params.*rule.whole);
         } else {
-            params.*rule.decimal = StrToDbl(text);
+            StoreDecimal(AllFields(index), text, params);
         }
     }
     params.Func1 = shown.Func1 ? texts.func1Position : 0;
@@ -177,7 +225,7 @@ std::optional<QString> StoreFieldText(PanelField field, const QString& text, Fra
     const FieldRule& rule = RuleOf(field);
     if (text.isEmpty()) return std::nullopt;
     if (rule.whole == nullptr) {
-        params.*rule.decimal = StrToDbl(text);
+        StoreDecimal(field, text, params);
         return std::nullopt;
     }
     const std::optional<int32_t> value = ParseInt32(text);
@@ -191,6 +239,13 @@ QString FieldText(PanelField field, const FractalParams& params) {
     if (rule.whole != nullptr) return QString::number(params.*rule.whole);
     // The order of Chebyshev shows as the whole number it is used as.
     if (field == PanelField::kP3) return FormatNum(std::nearbyint(params.Parm3 + 0.1), 0);
+    // A deep location shows in full.
+    if (const LocationPart* part = LocationPartOf(field)) {
+        if (ExactPartAddsToDouble(params.*part->exact, params.*part->nearest)) return params.*part->exact;
+    }
+    if (field == PanelField::kMagnify && params.TotalMagnify >= kExponentFormFrom) {
+        return ShortestExponentText(params.TotalMagnify);
+    }
     return FormatNum(params.*rule.decimal, rule.decimals);
 }
 

@@ -95,10 +95,12 @@ PanelTexts ShownPanel(const FractalParams& params, const PanelTexts& panel);
 void ReadPanel(const PanelTexts& texts, const PanelShown& shown, bool juliaMode, FractalParams& params);
 
 // Stores a field's text when the focus leaves it: nothing for an empty text; a whole number that does not
-// fit keeps the old value and returns its message.
+// fit keeps the old value and returns its message. The centre and the magnification keep every digit
+// typed beyond their doubles.
 std::optional<QString> StoreFieldText(PanelField field, const QString& text, FractalParams& params);
 
-// The texts the panel shows for the parameters, each with its own number of decimals.
+// The texts the panel shows for the parameters, each with its own number of decimals; a deep location
+// in full, and magnifications from 1e15 up in exponent form ("2.5e+45").
 QString FieldText(PanelField field, const FractalParams& params);
 
 }  // namespace zenphra::app

@@ -187,6 +187,10 @@ typedef struct ZenphraPlotPath {
 } ZenphraPlotPath;
 ZENPHRA_API int32_t GetPlotPath(ZenphraPlotPath* path);
 
+/* How many pixels of the main image's rows 0 to rows - 1 hold the palette index (0 to 255), such as
+ * ZENPHRA_MAX_ITER_ENTRY; -1 without an image or for arguments out of range. Not while PlotFractal runs. */
+ZENPHRA_API int32_t CountImageIndex(int32_t index, int32_t rows);
+
 /* Colour mapping. The three arrays hold 257 entries each and must outlive the library's use of them. */
 ZENPHRA_API int32_t SetColorPointers(uint8_t* red, uint8_t* green, uint8_t* blue);
 ZENPHRA_API int32_t SetColorRange(int32_t start, int32_t count, int32_t startColor, int32_t endColor);

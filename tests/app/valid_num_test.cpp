@@ -61,6 +61,10 @@ TEST(KeyFilterTest, DecimalsTakeOnePointAndSignedOnesAMinusAnywhere) {
     EXPECT_EQ(ValidUnsignedKey('.', "3."), 0);
     EXPECT_EQ(ValidUnsignedKey('-', ""), 0);
     EXPECT_EQ(ValidUnsignedKey('4', "3."), '4');
+    // The magnification also takes an exponent; a malformed one is refused by the check at Plot.
+    for (const int key : {'e', 'E', '+', '-', '7'}) EXPECT_EQ(ValidMagnifyKey(key, "6.75"), key);
+    EXPECT_EQ(ValidMagnifyKey('.', "6.75"), 0);
+    EXPECT_EQ(ValidMagnifyKey('x', "6"), 0);
 }
 
 TEST(ValidCharsTest, RefusesEmptyMisplacedMinusAndSecondPoint) {

@@ -8,6 +8,7 @@
 #include "cli/exact_frames.h"
 #include "cli/movie_options.h"
 #include "cli/movie_progress.h"
+#include "cli/phase_watch.h"
 #include "cli/zoom_frames.h"
 #include "tests/app/test_support.h"
 
@@ -192,6 +193,23 @@ TEST(MovieProgressTest, FramesDoneTheFramesRowsAndTheTimeLeftFromThisRunsRows) {
     // A task plotting frames 41 to 44 of the movie counts its own four and names the movie's frame.
     EXPECT_EQ(MovieProgressText(540, 360, 4, 540, 3.0, 40),
               "1/4 frames  frame 42: 180/360 rows  0:03 elapsed  0:05 left");
+}
+
+TEST(PhaseProgressTest, TheReferenceAndTableSayHowFarTheyAreWithTheTimeLeft) {
+    ZenphraPlotPath path{};
+    path.deep = 1;
+    path.phase = ZENPHRA_PHASE_REFERENCE;
+    path.done = 1200;
+    path.total = 36000;
+    EXPECT_EQ(PhaseText(path, 2.0), "reference orbit 1200/36000 iterations  3%  0:02 elapsed  0:58 left");
+    path.phase = ZENPHRA_PHASE_TABLE;
+    path.done = 0;
+    path.total = 160;
+    EXPECT_EQ(PhaseText(path, 0.2), "approximation table 0/160 entries  0%  0:00 elapsed  --:-- left");
+    for (const int32_t quiet : {ZENPHRA_PHASE_NONE, ZENPHRA_PHASE_ROWS}) {
+        path.phase = quiet;
+        EXPECT_EQ(PhaseText(path, 1.0), "") << quiet;
+    }
 }
 
 }  // namespace

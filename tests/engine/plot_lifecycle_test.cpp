@@ -81,6 +81,21 @@ TEST(Resume, KeepsEveryPlottedByteAndGoesOnFromTheRow) {
     EXPECT_TRUE(std::equal(whole.begin(), whole.end(), IndexBuffer().begin()));
 }
 
+TEST(Counting, CountsAnIndexInTheRowsAskedForOnly) {
+    TestPalette palette;
+    PlotRequest request;
+    const std::vector<uint8_t> whole = PlotWhole(request);
+    const int32_t rows = 20;
+    const auto inRows = std::count(whole.begin(), whole.begin() + rows * request.width, kMaxIterIndex);
+    ASSERT_GT(inRows, 0);
+    EXPECT_EQ(CountImageIndex(kMaxIterIndex, rows), inRows);
+    EXPECT_EQ(CountImageIndex(kMaxIterIndex, request.height),
+              std::count(whole.begin(), whole.end(), kMaxIterIndex));
+    for (const auto& [index, count] : {std::pair{-1, 1}, {256, 1}, {0, -1}, {0, request.height + 1}}) {
+        EXPECT_EQ(CountImageIndex(index, count), -1) << index << " " << count;
+    }
+}
+
 TEST(Escape, StopsAtThePixelAndLeavesTheRestOfTheRow) {
     TestPalette palette;
     palette.red[234] = 77;

@@ -374,29 +374,62 @@ TEST_F(ExplorerSessionTest, AWholeNumberTooLargeKeepsTheOldValueAndSaysSo) {
 
 // A deep location stays in force through the panel, which shows and reads back its nearest doubles, and
 // through Undo; a centre typed into the panel ends the part it changes.
-TEST_F(ExplorerSessionTest, ADeepLocationStaysThroughThePanelUntilItsFieldChanges) {
+// A deep location shows in full in the panel, goes through Plot as it is shown, keeps every digit typed
+// beyond its doubles, and ends where a field moves its double; Undo brings it back.
+TEST_F(ExplorerSessionTest, ADeepLocationShowsAndStaysInThePanelUntilItsFieldChanges) {
+    const QString re = QStringLiteral("-1.4798157761324732607229845259787785469224072577404536968987851");
+    const QString im = QStringLiteral("-0.0006391119326136172715213963225567157295730391894398473604739");
     FractalParams deep;
-    deep.ExactRealCenter = QStringLiteral("-1.4798157761324732607229845259787785469224072577404536968987851");
-    deep.ExactImagCenter = QStringLiteral("-0.0006391119326136172715213963225567157295730391894398473604739");
-    deep.ExactMagnify = QStringLiteral("1e30");
-    deep.PrevRealCenter = *ParseNumber(deep.ExactRealCenter);
-    deep.PrevImagCenter = *ParseNumber(deep.ExactImagCenter);
-    deep.TotalMagnify = 1e30;
+    deep.ExactRealCenter = re;
+    deep.ExactImagCenter = im;
+    deep.ExactMagnify = QStringLiteral("6.7500000000000000000000001e49");
+    deep.PrevRealCenter = *ParseNumber(re);
+    deep.PrevImagCenter = *ParseNumber(im);
+    deep.TotalMagnify = 6.75e49;
     session.EntryLoaded({deep, ColorMap{}});
     ASSERT_EQ(PlotUntil(RunEnd::kDone).step, Step::kPanelRead);
-    const FractalParams& shown = session.Params();
-    EXPECT_TRUE(ExactPartInForce(shown.ExactRealCenter, shown.PrevRealCenter));
-    EXPECT_TRUE(ExactPartInForce(shown.ExactImagCenter, shown.PrevImagCenter));
-    EXPECT_TRUE(ExactPartInForce(shown.ExactMagnify, shown.TotalMagnify));
+    EXPECT_EQ(Panel()[PanelField::kCx], re);
+    EXPECT_EQ(Panel()[PanelField::kCy], im);
+    EXPECT_EQ(Panel()[PanelField::kMagnify], deep.ExactMagnify);
+    EXPECT_EQ(session.Params(), deep);
 
-    session.FieldEdited();
+    // Leaving a field as it shows changes nothing; digits typed beyond the double are kept.
+    session.FieldLeft(PanelField::kCx, re);
+    EXPECT_EQ(session.Params().ExactRealCenter, re);
+    session.FieldLeft(PanelField::kCx, re + QStringLiteral("77"));
+    EXPECT_EQ(session.Params().ExactRealCenter, re + QStringLiteral("77"));
+    EXPECT_EQ(session.Params().PrevRealCenter, deep.PrevRealCenter);
+
+    // A magnification's own double text keeps no exact part; large ones show in exponent form.
+    struct Typed {
+        const char* text;
+        double magnify;
+        const char* shown;
+    };
+    for (const Typed& typed :
+         {Typed{"1e100", 1e100, "1e+100"}, Typed{"2.5E+45", 2.5e45, "2.5e+45"},
+          Typed{"1000000000000000", 1e15, "1e+15"}, Typed{"1500", 1500.0, "1500.00000000000000000000"}}) {
+        session.FieldLeft(PanelField::kMagnify, typed.text);
+        EXPECT_EQ(session.Params().TotalMagnify, typed.magnify) << typed.text;
+        EXPECT_TRUE(session.Params().ExactMagnify.isEmpty()) << typed.text;
+        EXPECT_EQ(Panel()[PanelField::kMagnify], typed.shown) << typed.text;
+    }
+    for (const char* malformed : {"1e", "e5", "1e5.5", "+5", "1.5e+-3", "1e5e5"}) {
+        EXPECT_EQ(session.CheckPanel(PanelWith(PanelField::kMagnify, malformed)),
+                  QStringLiteral("The value for Magnification is invalid."))
+            << malformed;
+    }
+
+    // A centre typed with fewer digits moves its double: the exact part ends, the other stays.
     session.FieldLeft(PanelField::kCx, QStringLiteral("-1.25"));
     PlotUntil(RunEnd::kDone);
-    EXPECT_FALSE(ExactPartInForce(session.Params().ExactRealCenter, session.Params().PrevRealCenter));
-    EXPECT_TRUE(ExactPartInForce(session.Params().ExactImagCenter, session.Params().PrevImagCenter));
+    EXPECT_TRUE(session.Params().ExactRealCenter.isEmpty());
+    EXPECT_EQ(session.Params().PrevRealCenter, -1.25);
+    EXPECT_EQ(session.Params().ExactImagCenter, im);
 
     PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
-    EXPECT_TRUE(ExactPartInForce(session.Params().ExactRealCenter, session.Params().PrevRealCenter));
+    EXPECT_EQ(session.Params().ExactRealCenter, re);
+    EXPECT_EQ(Panel()[PanelField::kCx], re);
 }
 
 }  // namespace
