@@ -1,49 +1,20 @@
 #include "cli/exact_frames.h"
 
-#include <mpfr.h>
-
 #include <algorithm>
 #include <cmath>
+
+#include "app/common/big_decimal.h"
 
 namespace zenphra::cli {
 namespace {
 
+using Big = app::BigDecimal;
+using app::ExponentText;
+using app::RoughLog2;
+
 constexpr mpfr_prec_t kMagnificationBits = 128;
 constexpr int kMagnificationDigits = 30;
 constexpr mpfr_prec_t kSpareBits = 64;
-
-// An MPFR number that frees itself.
-class Big {
-  public:
-    explicit Big(mpfr_prec_t bits) { mpfr_init2(value_, bits); }
-    Big(mpfr_prec_t bits, const QString& text) : Big(bits) {
-        mpfr_set_str(value_, text.trimmed().toLatin1().constData(), 10, MPFR_RNDN);
-    }
-    ~Big() { mpfr_clear(value_); }
-    Big(const Big&) = delete;
-    Big& operator=(const Big&) = delete;
-    mpfr_ptr get() { return value_; }
-
-  private:
-    mpfr_t value_;
-};
-
-// The text of x with `digits` significant digits, as "-1.2345e+67".
-QString Text(mpfr_ptr x, int digits) {
-    char* text = nullptr;
-    mpfr_asprintf(&text, "%.*Re", digits - 1, x);
-    const QString result = QString::fromLatin1(text);
-    mpfr_free_str(text);
-    return result;
-}
-
-// log2 of a magnification given as text, roughly: enough to size the precision.
-double Log2Of(const QString& magnify) {
-    Big m(64, magnify);
-    long exponent = 0;
-    mpfr_get_d_2exp(&exponent, m.get(), MPFR_RNDN);
-    return double(exponent);
-}
 
 }  // namespace
 
@@ -69,7 +40,7 @@ ExactView ExactFrameView(const ExactView& start, const ExactView& target, int32_
     mpfr_exp(m.get(), logM.get(), MPFR_RNDN);
 
     // The centre C0 w + C1 (1 - w), w = (M0 / M) (1 - t), at the precision the deeper end needs.
-    const double deepest = std::max(Log2Of(start.magnify), Log2Of(target.magnify));
+    const double deepest = std::max(RoughLog2(start.magnify), RoughLog2(target.magnify));
     const auto bits =
         static_cast<mpfr_prec_t>(std::max(0.0, deepest) + std::log2(std::max(width, 1))) + kSpareBits;
     Big w(bits), otherWeight(bits);
@@ -81,10 +52,10 @@ ExactView ExactFrameView(const ExactView& start, const ExactView& target, int32_
         mpfr_mul(c.get(), c0.get(), w.get(), MPFR_RNDN);
         mpfr_mul(term.get(), c1.get(), otherWeight.get(), MPFR_RNDN);
         mpfr_add(c.get(), c.get(), term.get(), MPFR_RNDN);
-        return Text(c.get(), static_cast<int>(std::ceil(double(bits) * std::log10(2.0))) + 1);
+        return ExponentText(c.get(), static_cast<int>(std::ceil(double(bits) * std::log10(2.0))) + 1);
     };
     return {blend(start.centerReal, target.centerReal), blend(start.centerImag, target.centerImag),
-            Text(m.get(), kMagnificationDigits)};
+            ExponentText(m.get(), kMagnificationDigits)};
 }
 
 }  // namespace zenphra::cli

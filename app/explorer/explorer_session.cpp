@@ -239,7 +239,11 @@ std::optional<QString> ExplorerSession::ShowZoomBox(const PanelTexts& panel) {
 }
 
 void ExplorerSession::ApplyZoom() {
-    MoveTo(zoom_.Applied());
+    const PlaneView applied = zoom_.Applied();
+    // Moved from the image the box was drawn on, whatever the panel showed meanwhile.
+    LookAt(zoom_.Started(), params_);
+    ZoomBoxTo(params_, display_, applied, zoom_.Centre(), 1.0 / zoom_.Ratio());
+    startY_ = 0;
     activity_ = Activity::kIdle;
 }
 
@@ -273,7 +277,8 @@ void ExplorerSession::TakeSwitch() {
 std::optional<QString> ExplorerSession::WheelTurned(const PanelTexts& panel, QPointF position,
                                                     double factor) {
     if (std::optional<QString> message = CheckPanel(panel)) return message;
-    MoveTo(ZoomedAbout(params_, display_, position, factor));
+    ZoomAbout(params_, display_, position, factor);
+    startY_ = 0;
     return std::nullopt;
 }
 

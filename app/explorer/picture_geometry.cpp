@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/common/exact_move.h"
+
 namespace zenphra::app {
 namespace {
 
@@ -26,12 +28,16 @@ PictureGeometry::PictureGeometry(const FractalParams& params, const DisplayFacto
     imageCentre_ = QPointF(halfWidth_ / imageFactor_, halfHeight_ / imageFactor_);
 }
 
-PlanePoint PictureGeometry::PlanePointAt(QPointF position) const {
+QPointF PictureGeometry::PixelOffsetAt(QPointF position) const {
     // Image pixels right of and above the image's centre: the plane's axes before the rotation.
     const double dx = position.x() * imageFactor_ - halfWidth_;
     const double dy = halfHeight_ - position.y() * imageFactor_;
-    return PlanePoint{centre_.real + (dx * cosAngle_ - dy * sinAngle_) * planeStep_,
-                      centre_.imag + (dx * sinAngle_ + dy * cosAngle_) * planeStep_};
+    return QPointF(dx * cosAngle_ - dy * sinAngle_, dx * sinAngle_ + dy * cosAngle_);
+}
+
+PlanePoint PictureGeometry::PlanePointAt(QPointF position) const {
+    const QPointF offset = PixelOffsetAt(position);
+    return PlanePoint{centre_.real + offset.x() * planeStep_, centre_.imag + offset.y() * planeStep_};
 }
 
 PlaneView ViewOf(const FractalParams& params) {
@@ -55,6 +61,27 @@ PlaneView ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, Q
                       fixed.imag - (fixed.imag - params.PrevImagCenter) / factor},
                      params.TotalMagnify * factor,
                      params.TotalAngleDeg};
+}
+
+void ZoomAbout(FractalParams& params, const DisplayFactor& shown, QPointF position, double factor) {
+    if (DoublesResolve(params)) {
+        LookAt(ZoomedAbout(params, shown, position, factor), params);
+        return;
+    }
+    // The fixed point lies `factor` times fewer pixels from the new centre than from the old one.
+    const QPointF offset = PictureGeometry(params, shown).PixelOffsetAt(position) * (1.0 - 1.0 / factor);
+    MoveExactly(params, offset.x(), offset.y(), factor);
+}
+
+void ZoomBoxTo(FractalParams& params, const DisplayFactor& shown, const PlaneView& boxView, QPointF position,
+               double factor) {
+    if (DoublesResolve(params)) {
+        LookAt(boxView, params);
+        return;
+    }
+    const QPointF offset = PictureGeometry(params, shown).PixelOffsetAt(position);
+    MoveExactly(params, offset.x(), offset.y(), factor);
+    params.TotalAngleDeg = boxView.angle;
 }
 
 }  // namespace zenphra::app

@@ -43,6 +43,9 @@ class PictureGeometry {
     // The plane point the library plotted at a display position; the image centre's is the image's
     // own centre, exactly.
     PlanePoint PlanePointAt(QPointF position) const;
+    // How far a display position lies from the image's centre, in image pixels along the plane's axes
+    // (the image's rotation applied): what a deep location is moved by.
+    QPointF PixelOffsetAt(QPointF position) const;
     const PlanePoint& Centre() const { return centre_; }
 
   private:
@@ -60,5 +63,12 @@ class PictureGeometry {
 // display position, which goes on showing the same plane point; the angle stays.
 PlaneView ZoomedAbout(const FractalParams& params, const DisplayFactor& shown, QPointF position,
                       double factor);
+
+// The same, and the zoom box's view (its centre at `position`, the magnification times `factor`, the
+// angle `angle`), made on the parameters: in the doubles where they resolve the image's pixels, else on
+// the location in full, so that the point under the pointer stays under it at any depth.
+void ZoomAbout(FractalParams& params, const DisplayFactor& shown, QPointF position, double factor);
+void ZoomBoxTo(FractalParams& params, const DisplayFactor& shown, const PlaneView& boxView, QPointF position,
+               double factor);
 
 }  // namespace zenphra::app

@@ -3,6 +3,8 @@
 // Julia mode, the panel's checks and Undo.
 #include "app/explorer/explorer_session.h"
 
+#include <mpfr.h>
+
 #include <functional>
 #include <tuple>
 
@@ -430,6 +432,92 @@ TEST_F(ExplorerSessionTest, ADeepLocationShowsAndStaysInThePanelUntilItsFieldCha
     PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
     EXPECT_EQ(session.Params().ExactRealCenter, re);
     EXPECT_EQ(Panel()[PanelField::kCx], re);
+}
+
+// The plane point a display position of a 160 x 120 image shows, worked out directly in MPFR from the
+// location in force: the image's centre plus the position's pixels from it times 3.6 / (M x 160).
+struct ExactPoint {
+    mpfr_t re, im;
+    ExactPoint(const FractalParams& p, QPointF position) {
+        mpfr_inits2(4000, re, im, step, static_cast<mpfr_ptr>(nullptr));
+        const QString magnify = ExactPartText(p.ExactMagnify, p.TotalMagnify);
+        mpfr_set_str(step, magnify.toLatin1().constData(), 10, MPFR_RNDN);
+        mpfr_d_div(step, 3.6, step, MPFR_RNDN);
+        mpfr_div_ui(step, step, 160, MPFR_RNDN);
+        const auto at = [this](mpfr_t part, const QString& centre, double pixels) {
+            mpfr_set_str(part, centre.toLatin1().constData(), 10, MPFR_RNDN);
+            mpfr_t offset;
+            mpfr_init2(offset, 4000);
+            mpfr_mul_d(offset, step, pixels, MPFR_RNDN);
+            mpfr_add(part, part, offset, MPFR_RNDN);
+            mpfr_clear(offset);
+        };
+        at(re, ExactPartText(p.ExactRealCenter, p.PrevRealCenter), position.x() - 80.0);
+        at(im, ExactPartText(p.ExactImagCenter, p.PrevImagCenter), 60.0 - position.y());
+    }
+    ~ExactPoint() { mpfr_clears(re, im, step, static_cast<mpfr_ptr>(nullptr)); }
+    // How many pixels of `p`'s image lie between the two points, at most along either axis.
+    double PixelsTo(const ExactPoint& other, const FractalParams& p) {
+        mpfr_t gap;
+        mpfr_init2(gap, 4000);
+        double most = 0.0;
+        for (const auto& [a, b] : {std::pair{re, other.re}, std::pair{im, other.im}}) {
+            mpfr_sub(gap, a, b, MPFR_RNDN);
+            mpfr_div(gap, gap, ExactPoint(p, QPointF(80, 60)).step, MPFR_RNDN);
+            most = std::max(most, std::fabs(mpfr_get_d(gap, MPFR_RNDN)));
+        }
+        mpfr_clear(gap);
+        return most;
+    }
+    mpfr_t step;
+};
+
+// At 1e60 the wheel and the zoom box move the location in full: the point under the pointer stays
+// under it to a tiny part of a pixel, where doubles would not move the centre at all.
+TEST_F(ExplorerSessionTest, AtDepthTheWheelAndTheBoxKeepThePointUnderThePointer) {
+    FractalParams deep;
+    deep.ExactRealCenter = QStringLiteral("-1.4798157761324732607229845259787785469224072577404536968987851");
+    deep.ExactImagCenter = QStringLiteral("-0.0006391119326136172715213963225567157295730391894398473604739");
+    deep.ExactMagnify = QStringLiteral("1e60");
+    deep.PrevRealCenter = *ParseNumber(deep.ExactRealCenter);
+    deep.PrevImagCenter = *ParseNumber(deep.ExactImagCenter);
+    deep.TotalMagnify = 1e60;
+    session.EntryLoaded({deep, ColorMap{}});
+    PlotUntil(RunEnd::kDone);
+
+    struct Turn {
+        QPointF position;
+        double factor;
+        const char* magnify;
+    };
+    for (const Turn& turn :
+         {Turn{{30, 20}, 2.0, "2e+60"}, Turn{{150, 110}, 2.0, "4e+60"}, Turn{{81, 7}, 0.5, "2e+60"}}) {
+        const FractalParams before = session.Params();
+        const ExactPoint under(before, turn.position);
+        ASSERT_FALSE(session.WheelTurned(Panel(), turn.position, turn.factor));
+        const FractalParams& after = session.Params();
+        EXPECT_EQ(after.ExactMagnify, turn.magnify);
+        EXPECT_LT(ExactPoint(after, turn.position).PixelsTo(under, after), 1e-12);
+        EXPECT_GT(ExactPoint(after, QPointF(80, 60)).PixelsTo(ExactPoint(before, QPointF(80, 60)), after),
+                  1.0);
+        EXPECT_TRUE(ExactPartInForce(after.ExactRealCenter, after.PrevRealCenter));
+        PlotUntil(RunEnd::kDone);
+    }
+
+    // The box's centre becomes the image's centre.
+    const FractalParams before = session.Params();
+    ASSERT_FALSE(session.ShowZoomBox(Panel()));
+    session.Box().MoveBy(QPointF(20, -20));
+    const QPointF boxCentre = session.Box().Centre();
+    ASSERT_NE(boxCentre, QPointF(80, 60));
+    const ExactPoint target(before, boxCentre);
+    session.ApplyZoom();
+    EXPECT_LT(ExactPoint(session.Params(), QPointF(80, 60)).PixelsTo(target, session.Params()), 1e-12);
+
+    // Undo goes back to the view before the box, exactly.
+    PlotUntil(RunEnd::kDone);
+    PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
+    EXPECT_EQ(session.Params(), before);
 }
 
 }  // namespace
