@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "app/common/engine_api.h"
+#include "app/common/messages.h"
 #include "app/common/valid_num.h"
 #include "app/explorer/explorer_window.h"
 #include "app/explorer/key_preview.h"
@@ -57,8 +58,14 @@ void ExplorerWindow::TakeSwitch() {
     const CommandGuard command(*this, &ControlStates::SwCancel);
     if (!command) return;
     keyPreview_->Stop();
+    const bool rounded = !session_.JuliaMode() && session_.Pick().RoundedToDouble();
     session_.TakeSwitch();
     ShowParams();
+    if (rounded) {
+        ShowMessage(
+            QStringLiteral("The Julia constant was picked deeper than doubles reach: the Julia set is "
+                           "drawn for the picked point's nearest double."));
+    }
     SizePicture();
     if (!session_.ImagePresent()) ShowNoImage();
     Plot();

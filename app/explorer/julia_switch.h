@@ -20,11 +20,16 @@ class JuliaPick {
     void Start(const FractalParams& params, const DisplayFactor& shown);
     QPointF ImageCentre() const { return geometry_.ImageCentre(); }
     // The pointer is over this display position.
-    void PickAt(QPointF position) { picked_ = geometry_.PlanePointAt(position); }
+    void PickAt(QPointF position);
     const PlanePoint& Picked() const { return picked_; }
+    // Whether the image is deeper than doubles resolve: the point is then worked out in full and the
+    // constant is its nearest double, which the window says.
+    bool RoundedToDouble() const { return deep_; }
 
   private:
     PictureGeometry geometry_;
+    FractalParams image_;  // the parameters of the image picked on
+    bool deep_ = false;
     PlanePoint picked_;
 };
 

@@ -473,8 +473,9 @@ struct ExactPoint {
 };
 
 // At 1e60 the wheel and the zoom box move the location in full: the point under the pointer stays
-// under it to a tiny part of a pixel, where doubles would not move the centre at all.
-TEST_F(ExplorerSessionTest, AtDepthTheWheelAndTheBoxKeepThePointUnderThePointer) {
+// under it to a tiny part of a pixel, where doubles would not move the centre at all; the Julia pick
+// takes the nearest double of the point it is on.
+TEST_F(ExplorerSessionTest, AtDepthTheWheelTheBoxAndThePickKeepThePointUnderThePointer) {
     FractalParams deep;
     deep.ExactRealCenter = QStringLiteral("-1.4798157761324732607229845259787785469224072577404536968987851");
     deep.ExactImagCenter = QStringLiteral("-0.0006391119326136172715213963225567157295730391894398473604739");
@@ -518,6 +519,14 @@ TEST_F(ExplorerSessionTest, AtDepthTheWheelAndTheBoxKeepThePointUnderThePointer)
     PlotUntil(RunEnd::kDone);
     PlotUntil(RunEnd::kDone, 0, PlotRequest::kUndo);
     EXPECT_EQ(session.Params(), before);
+
+    // A Julia constant picked at depth is the picked point's nearest double.
+    ASSERT_FALSE(session.StartSwitch(Panel()));
+    session.Pick().PickAt(QPointF(30, 20));
+    EXPECT_TRUE(session.Pick().RoundedToDouble());
+    const ExactPoint picked(before, QPointF(30, 20));
+    EXPECT_EQ(session.Pick().Picked(),
+              (PlanePoint{mpfr_get_d(picked.re, MPFR_RNDN), mpfr_get_d(picked.im, MPFR_RNDN)}));
 }
 
 }  // namespace
