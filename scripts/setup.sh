@@ -9,7 +9,7 @@ packages=(
     libpng-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev libhwy-dev libmpfr-dev
     pngcheck imagemagick locales-all
-    xvfb xdotool x11-utils openbox desktop-file-utils
+    xvfb xdotool x11-utils openbox desktop-file-utils xclip bc
     dpkg-dev file lintian  # the Debian package, made and checked
     slurm-wlm munge parallel iproute2
 )

@@ -63,9 +63,11 @@ void MoveExactly(FractalParams& params, double pixelsRe, double pixelsIm, double
                                    DecimalsOf(re), DecimalsOf(im)});
     const auto bits = mpfr_prec_t(std::ceil(decimals / kLog10Of2)) + 64;
 
+    // The magnification read again at the full precision: 1e60 alone needs 140 bits.
+    BigDecimal fullMagnify(bits, ExactPartText(params.ExactMagnify, params.TotalMagnify));
     BigDecimal step(bits);
     mpfr_set_d(step.get(), kPlaneWidth, MPFR_RNDN);
-    mpfr_div(step.get(), step.get(), magnify.get(), MPFR_RNDN);
+    mpfr_div(step.get(), step.get(), fullMagnify.get(), MPFR_RNDN);
     mpfr_div_si(step.get(), step.get(), params.HorRes, MPFR_RNDN);
     const auto moved = [&](const QString& from, double pixels) {
         BigDecimal centre(bits, from), offset(bits);
