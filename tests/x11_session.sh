@@ -64,3 +64,17 @@ close_explorer() {
     wait "$2" || status=$?
     [ "$status" -eq 0 ] || fail "the explorer ended with status $status"
 }
+
+# Starts the explorer of program folder $1 with settings of its own, the settings file ($settings)
+# holding the lines $2, and waits for its window: $pid and $window are then the program's.
+start_explorer() {
+    export XDG_CONFIG_HOME="$work/config"
+    settings="$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini"
+    mkdir -p "$(dirname "$settings")"
+    printf '%s\n' "$2" > "$settings"
+    "$1/Zenphra" &
+    pid=$!
+    pids+=("$pid")
+    window=$(wait_for_window '^  Quorvex-Talmy Fractals Lite$') || fail "the explorer window did not appear"
+    xdotool windowfocus --sync "$window"
+}

@@ -9,17 +9,17 @@
 
 namespace zenphra::app {
 
-#define ZENPHRA_ENGINE_EXPORTS(X)                                                                         \
-    X(InitPlot)                                                                                           \
-    X(PlotFractal)                                                                                        \
-    X(PlotJulia)                                                                                          \
-    X(DllCleanup)                                                                                         \
-    X(StringToDouble)                                                                                     \
-    X(SetColorPointers)                                                                                   \
-    X(SetColorRange) X(SetFractalColors) X(RotateColorRanges) X(WriteFractalFile) X(ReadFractalFile)      \
-        X(GetFractalText) X(GetFractalTextLen) X(GetImageSize) X(GetThumbnail) X(GetThumbnailSize)        \
-            X(SetThumbnailColors) X(SetThumbnailColorRange) X(SetThumbnailColorPointers) X(GetBitmapInfo) \
-                X(SetAbortPoll) X(InitPlotDeep) X(GetPlotPath) X(CountImageIndex) X(WriteFractalFileDeep) \
+#define ZENPHRA_ENGINE_EXPORTS(X)                                                                      \
+    X(PlotFractal)                                                                                     \
+    X(PlotJulia)                                                                                       \
+    X(DllCleanup)                                                                                      \
+    X(StringToDouble)                                                                                  \
+    X(SetColorPointers)                                                                                \
+    X(SetColorRange)                                                                                   \
+    X(SetFractalColors) X(RotateColorRanges) X(WriteFractalFile) X(ReadFractalFile) X(GetFractalText)  \
+        X(GetFractalTextLen) X(GetImageSize) X(GetThumbnail) X(GetThumbnailSize) X(SetThumbnailColors) \
+            X(SetThumbnailColorRange) X(SetThumbnailColorPointers) X(GetBitmapInfo) X(SetAbortPoll)    \
+                X(InitPlotDeep) X(GetPlotPath) X(CountImageIndex) X(WriteFractalFileDeep)              \
                     X(GetFractalLocation) X(GetFractalLocationLen)
 
 struct EngineApi {

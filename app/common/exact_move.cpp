@@ -14,7 +14,6 @@ namespace {
 constexpr double kPlaneWidth = 3.6;  // at magnification 1
 constexpr int kSpareDecimals = 20;
 constexpr int kMagnifyDigits = 20;
-constexpr mpfr_prec_t kMagnifyBits = 128;
 constexpr double kLog10Of2 = 0.30102999566398120;
 
 // The decimals after the point a decimal text holds ("-1.250e3" counts its exponent).
@@ -49,25 +48,22 @@ bool DoublesResolve(const FractalParams& params) {
 void MoveExactly(FractalParams& params, double pixelsRe, double pixelsIm, double factor) {
     const QString re = ExactPartText(params.ExactRealCenter, params.PrevRealCenter);
     const QString im = ExactPartText(params.ExactImagCenter, params.PrevImagCenter);
-    BigDecimal magnify(kMagnifyBits, ExactPartText(params.ExactMagnify, params.TotalMagnify));
-    BigDecimal newMagnify(kMagnifyBits);
-    mpfr_mul_d(newMagnify.get(), magnify.get(), factor, MPFR_RNDN);
+    const QString magnifyText = ExactPartText(params.ExactMagnify, params.TotalMagnify);
 
     // The pixel step and the sum need the bits across the deeper of the two images, and those the
-    // centre's texts already hold.
-    long magnifyExponent = 0, newExponent = 0;
-    mpfr_get_d_2exp(&magnifyExponent, magnify.get(), MPFR_RNDN);
-    mpfr_get_d_2exp(&newExponent, newMagnify.get(), MPFR_RNDN);
-    const double bitsAcross = double(std::max(magnifyExponent, newExponent)) + std::log2(params.HorRes);
+    // centre's texts already hold; the magnification is read at that precision too (1e60 alone needs
+    // 140 bits).
+    const double log2Magnify = RoughLog2(magnifyText);
+    const double bitsAcross =
+        std::max(log2Magnify, log2Magnify + std::log2(factor)) + std::log2(params.HorRes);
     const int decimals = std::max({int(std::ceil(std::max(0.0, bitsAcross) * kLog10Of2)) + kSpareDecimals,
                                    DecimalsOf(re), DecimalsOf(im)});
     const auto bits = mpfr_prec_t(std::ceil(decimals / kLog10Of2)) + 64;
 
-    // The magnification read again at the full precision: 1e60 alone needs 140 bits.
-    BigDecimal fullMagnify(bits, ExactPartText(params.ExactMagnify, params.TotalMagnify));
-    BigDecimal step(bits);
+    BigDecimal magnify(bits, magnifyText), newMagnify(bits), step(bits);
+    mpfr_mul_d(newMagnify.get(), magnify.get(), factor, MPFR_RNDN);
     mpfr_set_d(step.get(), kPlaneWidth, MPFR_RNDN);
-    mpfr_div(step.get(), step.get(), fullMagnify.get(), MPFR_RNDN);
+    mpfr_div(step.get(), step.get(), magnify.get(), MPFR_RNDN);
     mpfr_div_si(step.get(), step.get(), params.HorRes, MPFR_RNDN);
     const auto moved = [&](const QString& from, double pixels) {
         BigDecimal centre(bits, from), offset(bits);

@@ -196,7 +196,7 @@ class ExplorerWindow : public QWidget {
     ExplorerSession session_;
     QWidget* focusWhenShown_ = nullptr;  // where the focus goes once the controls show a command's end
     PlotRunner runner_;
-    int32_t initResult_ = 0;            // the current run's InitPlot result
+    int32_t initResult_ = 0;            // the current run's InitPlotDeep result
     QTimer* pathTimer_ = nullptr;       // follows the making of a deep image's reference while a run goes
     KeyPreview* keyPreview_ = nullptr;  // the zoom box's and the Julia pick's keys
     double twipsPerPixelX_ = 15.0;

@@ -1,6 +1,6 @@
-// The plotting library's InitPlot with the explorer's parameters, as every front end passes them: a new
-// image when the plot starts at row 0, parameters only when it resumes. The location goes to InitPlotDeep
-// as text, in full where it is deeper than its doubles.
+// The plotting library's InitPlotDeep with the explorer's parameters, as every front end passes them: a
+// new image when the plot starts at row 0, parameters only when it resumes. The location goes as text, in
+// full where it is deeper than its doubles.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Plots on a thread of its own, so the window stays live without ever handling an event inside a library
-// call: the runner makes the InitPlot call and then one PlotFractal call a row, and copies the library's
-// display bitmap into a frame between two calls, at most about 60 times a second and always after the
-// last row it plotted. Pause stops it after the row it is on; Escape stops it inside the row, through
-// the library's abort poll. While a run goes on, nothing else may call the library.
+// call: the runner makes the InitPlotDeep call and then one PlotFractal call a row, and copies the
+// library's display bitmap into a frame between two calls, at most about 60 times a second and always
+// after the last row it plotted. Pause stops it after the row it is on; Escape stops it inside the row,
+// through the library's abort poll. While a run goes on, nothing else may call the library.
 #pragma once
 
 #include <QImage>
@@ -58,7 +58,7 @@ class PlotRunner : public QObject {
     void SetRowObserver(std::function<void(int32_t row)> observer) { rowObserver_ = std::move(observer); }
 
   signals:
-    // InitPlot's result: a bitmap handle, 0, or a negative code. Emitted before the first row.
+    // InitPlotDeep's result: a bitmap handle, 0, or a negative code. Emitted before the first row.
     void Initialised(int32_t result);
     // A new frame can be taken.
     void FrameReady();

@@ -18,18 +18,8 @@ im=-0.00063911193261361727152139632255671572957303918943984736047394936471220951
 "$program_folder/zenphra-render" --info "$work/rendered.png" > "$work/entry.prm"
 grep -q "^Exact Center Real =$re" "$work/entry.prm" || fail "the entry does not keep the centre in full"
 
-export XDG_CONFIG_HOME="$work/config"
-folder="$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite"
-settings="$folder/Zenphra.ini"
-history="$folder/Zenphra History.prm"
-mkdir -p "$folder"
-printf '[frmFractal]\nEqnType=0\nHorRes=320\nVertRes=240\nMaxIters=10000\n' > "$settings"
-
-"$program_folder/Zenphra" &
-pid=$!
-pids+=("$pid")
-window=$(wait_for_window '^  Quorvex-Talmy Fractals Lite$') || fail "the explorer window did not appear"
-xdotool windowfocus --sync "$window"
+start_explorer "$program_folder" $'[frmFractal]\nEqnType=0\nHorRes=320\nVertRes=240\nMaxIters=10000'
+history="$(dirname "$settings")/Zenphra History.prm"
 mkdir -p "$screenshot_folder"
 
 # Every plot that ends is written to the history file: its time says that the picture is done.

@@ -13,17 +13,7 @@ display_number=${3:-}
 source "$(dirname "$0")/../x11_session.sh"
 start_virtual_display "$display_number"
 
-main_window='^  Quorvex-Talmy Fractals Lite$'
-export XDG_CONFIG_HOME="$work/config"
-settings="$XDG_CONFIG_HOME/Quorvex_Talmy Fractals Lite/Zenphra.ini"
-mkdir -p "$(dirname "$settings")"
-printf '[frmFractal]\nEqnType=0\nHorRes=320\nVertRes=240\nMaxIters=200\nPrevRealCenter=-0.75\nPrevImagCenter=0.1\nTotalMagnify=2.5\n' > "$settings"
-
-"$program_folder/Zenphra" &
-pid=$!
-pids+=("$pid")
-window=$(wait_for_window "$main_window") || fail "the explorer window did not appear"
-xdotool windowfocus --sync "$window"
+start_explorer "$program_folder" $'[frmFractal]\nEqnType=0\nHorRes=320\nVertRes=240\nMaxIters=200\nPrevRealCenter=-0.75\nPrevImagCenter=0.1\nTotalMagnify=2.5'
 mkdir -p "$screenshot_folder"
 shot() {
     import -window "$window" "$screenshot_folder/$1.png"
