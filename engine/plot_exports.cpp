@@ -71,8 +71,6 @@ int32_t StartPlot(int32_t newImage, const PlotParams& params) {
     return library.image.bitmap;
 }
 
-bool HasDeepForm(int32_t equation) { return equation == kClassicMandelbrot || equation == kLambda; }
-
 }  // namespace
 
 extern "C" {
@@ -110,7 +108,7 @@ int32_t InitPlotDeep(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t 
         EndDeepPlot();
         return StartPlot(NewImage, params);
     }
-    if (!HasDeepForm(params.equation)) return ZENPHRA_NO_DEEP_FORM;
+    if (!DeepEquationFor(params, NumbersFor(location))) return ZENPHRA_NO_DEEP_FORM;
 
     DeepState& deep = LibraryDeepState();
     deep.active = true;
@@ -119,7 +117,7 @@ int32_t InitPlotDeep(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t 
     DeepStatus& status = CurrentDeepStatus();
     status.deep = 1;
     status.precisionBits = int32_t(location.precision);
-    status.extendedRange = location.pixelStep.e < kDoubleNumbersSmallestStep ? 1 : 0;
+    status.extendedRange = NumbersFor(location) == DeepNumbers::kExtended ? 1 : 0;
     status.referenceIterations = 0;
     status.bytes = 0;
     CurrentDeepProgress().phase = int32_t(DeepPhase::kNone);

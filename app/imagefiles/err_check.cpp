@@ -29,8 +29,9 @@ constexpr std::array<CodeMessage, 9> kMessages{{
      "The image cannot be drawn at this place: the magnification must lie between 1e-300 and 1e20000.",
      nullptr},
     {ZENPHRA_NO_DEEP_FORM,
-     "This equation cannot be drawn this deep yet: beyond a magnification of about 1e13 only \"Classic "
-     "Mandlebrot\" and \"Lambda\" are drawn in full.",
+     "This equation cannot be drawn this deep yet: \"Classic Mandlebrot\" and \"Lambda\" are drawn at any "
+     "depth; \"Pokorny\" (with an Iteration Loop Early Exit Value below 1e40), \"Spiral Symmetry 2\" and "
+     "\"Chebyshev\" to a magnification of about 1e300; \"Barnsley 2\" to about 1e13.",
      nullptr},
 }};
 static_assert(ZENPHRA_DEEP_MAX_POWER == 20000, "the place message names the deepest magnification");

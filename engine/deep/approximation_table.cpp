@@ -24,15 +24,16 @@ FloatExp Magnitude(ComplexExp z) { return Sqrt(z.Norm()); }
 template <class Perturbation>
 Working SingleStep(const TableInputs& in, int64_t k, bool linearEnough) {
     const ComplexExp y = in.orbit->Exact(k);
-    Working step{Perturbation::LinearA(y, in.c), Perturbation::LinearB(y, in.c), {}};
+    const Cd aux = in.orbit->aux.empty() ? Cd{} : Cd{in.orbit->aux[size_t(k)].re, in.orbit->aux[size_t(k)].im};
+    Working step{Perturbation::LinearA(y, aux, in.c), Perturbation::LinearB(y, aux, in.c), {}};
     if (in.dcLargest.IsZero()) step.b = {};
     if (!linearEnough) return step;
-    // The neglected square stays small against the kept term while |dz| < tolerance |Y| ...
-    FloatExp radius = FloatExp::Of(in.tolerance) * Magnitude(y);
+    // The neglected terms stay small against the kept ones while |dz| is within the equation's radius ...
+    const FloatExp radius = Perturbation::LinearRadius(y, aux, in.dcLargest, in.tolerance);
     // ... and the pixel cannot escape while the reference does not, or change which side of the
     // bail-out it is on.
     const OrbitPoint& point = in.orbit->points[size_t(k)];
-    const double zRe = point.re + Perturbation::kCritical, zIm = point.im;
+    const double zRe = point.re + Perturbation::kOrigin, zIm = point.im;
     const double toBailout = std::sqrt(in.limitValue) - std::sqrt(zRe * zRe + zIm * zIm);
     if (!(toBailout > 0)) return step;
     step.radius = Smaller(radius, FloatExp::Of(toBailout));
@@ -89,8 +90,13 @@ bool Build(const TableInputs& in, const LongWork& work, ApproximationTable<Entry
         return !work.Stopped();
     };
     const auto single = [&](int64_t k) {
-        return WithPerturbation(in.equation, [&](auto perturbation) {
-            return SingleStep<decltype(perturbation)>(in, k, linearEnough);
+        return WithPerturbation(in.equation, in.chebyshevOrder, [&](auto perturbation) {
+            using P = decltype(perturbation);
+            if constexpr (P::kHasTable) {
+                return SingleStep<P>(in, k, linearEnough);
+            } else {
+                return Working{};  // no table is made for it
+            }
         });
     };
 

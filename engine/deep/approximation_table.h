@@ -55,6 +55,7 @@ struct ApproximationTable {
 struct TableInputs {
     const ReferenceOrbit* orbit = nullptr;
     DeepEquation equation = DeepEquation::kClassic;
+    int32_t chebyshevOrder = 3;
     Cd c;                // the reference's constant, as a double (the multiplier of "Lambda")
     FloatExp dcLargest;  // the largest |dc| of the image's pixels (0 in Julia form)
     double limitValue = 0;

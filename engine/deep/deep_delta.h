@@ -14,22 +14,6 @@
 
 namespace zenphra {
 
-// Which reference a pixel follows, and where on it.
-struct OrbitCursor {
-    const DeepReference* reference = nullptr;
-    const OrbitPoint* points = nullptr;
-    int64_t length = 0;
-    int64_t m = 0;
-
-    void Follow(const DeepReference& next) {
-        reference = &next;
-        points = next.orbit.points.data();
-        length = next.orbit.Length();
-        m = 0;
-    }
-    const OrbitPoint& Here() const { return points[m]; }
-};
-
 // The highest level of a step that may start at iteration m (steps of level j start at 1 + i 2^j).
 inline int32_t HighestLevelAt(int64_t m, int32_t top) {
     if (m < 1 || top < kLowestLevel) return -1;
@@ -79,8 +63,7 @@ class DoubleDelta {
     }
 
     void Step(OrbitCursor& at) {
-        const OrbitPoint& y = at.Here();
-        dz_ = P::Step({y.re, y.im}, dz_, dc_, c_);
+        dz_ = P::Step(at, dz_, dc_, c_);
         ++at.m;
     }
 
@@ -102,15 +85,15 @@ class DoubleDelta {
     }
 
     Cd FullZ(const OrbitCursor& at) const {
-        const OrbitPoint& y = at.Here();
-        return {y.re + P::kCritical + dz_.re, y.im + dz_.im};
+        const Cd y = at.Here();
+        return {y.re + P::kOrigin + dz_.re, y.im + dz_.im};
     }
 
-    // Moves to the start of `critical` when z lies nearer the critical point than the reference does,
-    // or the reference has ended.
+    // Moves to the start of `critical` when z lies nearer that start than to the reference, or the
+    // reference has ended.
     void RebaseIfNearer(OrbitCursor& at, const DeepReference& critical) {
-        const OrbitPoint& y = at.Here();
-        const Cd offset{y.re + dz_.re, y.im + dz_.im};  // z minus the critical point
+        const Cd y = at.Here();
+        const Cd offset{y.re - P::kRebaseStart + dz_.re, y.im + dz_.im};  // z minus the start
         if (at.m == at.length || Norm(offset) < Norm(dz_)) {
             dz_ = offset;
             at.Follow(critical);
@@ -141,9 +124,9 @@ class ExtendedDelta {
     }
 
     void Step(OrbitCursor& at) {
-        const OrbitPoint& y = at.Here();
+        const Cd y = at.Here();
         if (!scaled_) {
-            dz_ = P::Step({y.re, y.im}, dz_, dcDouble_, c_);
+            dz_ = P::Step(at, dz_, dcDouble_, c_);
         } else if (std::fabs(y.re) + std::fabs(y.im) < kTinyReference) {
             // The reference is as small as dz here: every term counts, in full.
             small_ = P::StepExact(at.reference->orbit.Exact(at.m), small_, dc_, c_);
@@ -187,13 +170,15 @@ class ExtendedDelta {
     }
 
     Cd FullZ(const OrbitCursor& at) const {
-        const OrbitPoint& y = at.Here();
-        if (scaled_) return {y.re + P::kCritical, y.im};  // dz is far below the last bit of any z that counts
-        return {y.re + P::kCritical + dz_.re, y.im + dz_.im};
+        const Cd y = at.Here();
+        if (scaled_) return {y.re + P::kOrigin, y.im};  // dz is far below the last bit of any z that counts
+        return {y.re + P::kOrigin + dz_.re, y.im + dz_.im};
     }
 
+    // Only for the equations whose pixels rebase to a start at the origin.
     void RebaseIfNearer(OrbitCursor& at, const DeepReference& critical) {
-        const OrbitPoint& y = at.Here();
+        static_assert(P::kRebaseStart == 0.0);
+        const Cd y = at.Here();
         if (!scaled_) {
             const Cd offset{y.re + dz_.re, y.im + dz_.im};
             if (at.m == at.length || Norm(offset) < Norm(dz_)) {

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/deep/perturbation.h"
 #include "engine/equation_codes.h"
 
 namespace zenphra {
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
+// "Pokorny" is drawn deep only below this bail-out: the guarded 1e20 + 1e20i escapes there at once.
+constexpr double kPokornyLargestLimit = 1e40;
 
 bool& Approximation() {
     static bool allowed = true;
@@ -35,6 +38,7 @@ bool MakeReference(const ReferenceStart& start, const DeepLocation& location, co
     TableInputs inputs;
     inputs.orbit = &reference->orbit;
     inputs.equation = image.equation;
+    inputs.chebyshevOrder = image.chebyshevOrder;
     inputs.c = image.c;
     inputs.dcLargest = dcLargest;
     inputs.limitValue = limitValue;
@@ -43,7 +47,48 @@ bool MakeReference(const ReferenceStart& start, const DeepLocation& location, co
     return BuildApproximationTable(inputs, work, &reference->extendedTable);
 }
 
+bool HasTable(DeepEquation equation, int32_t chebyshevOrder) {
+    return WithPerturbation(equation, chebyshevOrder, [](auto perturbation) {
+        return decltype(perturbation)::kHasTable;
+    });
+}
+
+bool HasExtendedForm(DeepEquation equation) {
+    return WithPerturbation(equation, 3, [](auto perturbation) { return decltype(perturbation)::kExtended; });
+}
+
 }  // namespace
+
+DeepNumbers NumbersFor(const DeepLocation& location) {
+    return location.pixelStep.e >= kDoubleNumbersSmallestStep ? DeepNumbers::kDouble : DeepNumbers::kExtended;
+}
+
+std::optional<DeepEquation> DeepEquationFor(const PlotParams& params, DeepNumbers numbers) {
+    std::optional<DeepEquation> equation;
+    switch (params.equation) {
+        case kClassicMandelbrot:
+            equation = DeepEquation::kClassic;
+            break;
+        case kLambda:
+            equation = DeepEquation::kLambda;
+            break;
+        case kPokorny:
+            // The guard's 1e20 + 1e20i must escape at once: beyond, the orbit would go on from a value
+            // no reference is near.
+            if (params.limitValue < kPokornyLargestLimit) equation = DeepEquation::kPokorny;
+            break;
+        case kSpiralSymmetry2:
+            equation = DeepEquation::kSpiralSymmetry2;
+            break;
+        case kChebyshev:
+            equation = DeepEquation::kChebyshev;
+            break;
+        default:
+            break;
+    }
+    if (equation && numbers == DeepNumbers::kExtended && !HasExtendedForm(*equation)) return {};
+    return equation;
+}
 
 bool ApproximationAllowed() { return Approximation(); }
 void AllowApproximation(bool allowed) { Approximation() = allowed; }
@@ -64,16 +109,16 @@ size_t DeepImage::Bytes() const {
 std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, const PlotParams& params,
                                                bool (*stop)(void*), void* stopContext) {
     auto image = std::make_shared<DeepImage>();
-    image->equation = params.equation == kLambda ? DeepEquation::kLambda : DeepEquation::kClassic;
+    image->numbers = NumbersFor(location);
+    image->equation = DeepEquationFor(params, image->numbers).value_or(DeepEquation::kClassic);
+    image->chebyshevOrder = ChebyshevOrder(params.parm3);
     image->juliaMode = params.juliaMode;
-    image->numbers =
-        location.pixelStep.e >= kDoubleNumbersSmallestStep ? DeepNumbers::kDouble : DeepNumbers::kExtended;
     image->c = params.juliaMode ? Cd{params.juliaReal, params.juliaImag}
                                 : Cd{location.centreReNearest, location.centreImNearest};
     image->pixelStep = location.pixelStep;
     image->centreRe = location.centreReNearest;
     image->centreIm = location.centreImNearest;
-    image->useApproximation = ApproximationAllowed();
+    image->useApproximation = ApproximationAllowed() && HasTable(image->equation, image->chebyshevOrder);
 
     // The pixels' offsets from the centre in pixel steps, laid out as the double engine lays out the
     // plane: the corner half a diagonal away, rows down and columns across, turned by the angle.
@@ -89,29 +134,31 @@ std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, con
 
     const LongWork work{&CurrentDeepProgress().done, stop, stopContext};
     const mpfr_prec_t bits = location.precision;
-    const double critical = CriticalPoint(image->equation);
-    BigFloat zero(bits), startRe(bits), startIm(bits), juliaRe(bits, params.juliaReal),
-        juliaIm(bits, params.juliaImag);
+    const double origin = Origin(image->equation);
+    // In set form z starts at the set's start for every pixel; so does the Julia form's second orbit.
+    BigFloat zero(bits), setStart(bits, SetStart(image->equation) - origin), startRe(bits), startIm(bits),
+        juliaRe(bits, params.juliaReal), juliaIm(bits, params.juliaImag);
     ReferenceStart start;
     start.equation = image->equation;
+    start.chebyshevOrder = image->chebyshevOrder;
     start.limitValue = params.limitValue;
     start.maxIters = params.maxIters;
     if (params.juliaMode) {
-        mpfr_sub_d(startRe.get(), location.centreRe.get(), critical, MPFR_RNDN);
+        mpfr_sub_d(startRe.get(), location.centreRe.get(), origin, MPFR_RNDN);
         mpfr_set(startIm.get(), location.centreIm.get(), MPFR_RNDN);
         start.startRe = &startRe;
         start.startIm = &startIm;
         start.cRe = &juliaRe;
         start.cIm = &juliaIm;
     } else {
-        start.startRe = &zero;
+        start.startRe = &setStart;
         start.startIm = &zero;
         start.cRe = &location.centreRe;
         start.cIm = &location.centreIm;
     }
     if (!MakeReference(start, location, *image, dcLargest, params.limitValue, work, &image->main)) return {};
     if (params.juliaMode) {
-        start.startRe = &zero;
+        start.startRe = &setStart;
         start.startIm = &zero;
         if (!MakeReference(start, location, *image, dcLargest, params.limitValue, work, &image->critical))
             return {};

@@ -42,6 +42,7 @@ struct DeepImage {
     };
 
     DeepEquation equation = DeepEquation::kClassic;
+    int32_t chebyshevOrder = 3;
     bool juliaMode = false;
     DeepNumbers numbers = DeepNumbers::kDouble;
     Cd c;  // the reference's constant as a double: the centre (set form) or the Julia constant
@@ -51,8 +52,8 @@ struct DeepImage {
     double centreRe = 0, centreIm = 0;  // the nearest doubles, for the full z of the first step
     bool useApproximation = true;
 
-    DeepReference main;      // from the reference point: the centre (and the critical point in set form)
-    DeepReference critical;  // Julia form: from the critical point, where pixels rebase
+    DeepReference main;      // from the reference point: the centre (and the set's start in set form)
+    DeepReference critical;  // Julia form: from the set's start, where pixels rebase
 
     size_t Bytes() const;
 };
@@ -68,6 +69,11 @@ struct DeepProgress {
     std::atomic<int64_t> total{0};
 };
 DeepProgress& CurrentDeepProgress();
+
+DeepNumbers NumbersFor(const DeepLocation& location);
+
+// The equation's perturbed form, if it has one for these parameters and numbers.
+std::optional<DeepEquation> DeepEquationFor(const PlotParams& params, DeepNumbers numbers);
 
 // Makes the image's references and tables, asking `stop` every few hundred iterations. Empty when
 // stopped.

@@ -63,7 +63,7 @@ uint8_t WatchedPixel(const DeepImage& image, const PlotContext& context, int32_t
     const double step = image.pixelStep.ToDouble();
     const hw::Cplx<double> pixel{image.centreRe + offset.re * step, image.centreIm + offset.im * step};
     const hw::Cplx<double> start =
-        image.juliaMode ? pixel : hw::Cplx<double>{CriticalPoint(image.equation), 0.0};
+        image.juliaMode ? pixel : hw::Cplx<double>{SetStart(image.equation), 0.0};
     hw::OrbitState<double> orbit{start, image.juliaMode ? pixel : hw::Cplx<double>{0.0, 0.0}, 0.0, 0.0, 0.0,
                                  1e20};
     const double maxIters = context.maxIters;
@@ -107,12 +107,15 @@ uint8_t DeepPixel(const DeepImage& image, const PlotContext& context, int32_t ro
 // Calls f with a pixel function for the image's equation, numbers and rendering.
 template <class F>
 decltype(auto) WithDeepPixel(const DeepImage& image, const PlotContext& context, F&& f) {
-    return WithPerturbation(image.equation, [&](auto perturbation) {
+    return WithPerturbation(image.equation, image.chebyshevOrder, [&](auto perturbation) {
         using P = decltype(perturbation);
         return hw::WithRendering(context.rendering, [&](auto rendering) {
             using R = decltype(rendering);
-            if (image.numbers == DeepNumbers::kDouble) return f(&DeepPixel<DoubleDelta<P>, R>);
-            return f(&DeepPixel<ExtendedDelta<P>, R>);
+            if constexpr (P::kExtended) {
+                if (image.numbers == DeepNumbers::kExtended) return f(&DeepPixel<ExtendedDelta<P>, R>);
+            }
+            // Images of the other numbers are not made for equations without their form.
+            return f(&DeepPixel<DoubleDelta<P>, R>);
         });
     });
 }

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "engine/deep/big_float.h"
+#include "engine/equation_codes.h"
 #include "platform/abort_poll.h"
 
 namespace zenphra {
@@ -28,6 +29,7 @@ DeepKey DeepKey::Of(const char* centreRe, const char* centreIm, const char* magn
     key.limitValue = params.limitValue;
     key.angleDegrees = params.angleDegrees;
     key.maxIters = params.maxIters;
+    key.chebyshevOrder = params.equation == kChebyshev ? ChebyshevOrder(params.parm3) : 0;
     key.width = params.width;
     key.height = params.height;
     key.approximation = ApproximationAllowed();
@@ -40,7 +42,7 @@ bool DeepKey::operator==(const DeepKey& other) const {
            SameBits(juliaReal, other.juliaReal) && SameBits(juliaImag, other.juliaImag) &&
            SameBits(limitValue, other.limitValue) && SameBits(angleDegrees, other.angleDegrees) &&
            maxIters == other.maxIters && width == other.width && height == other.height &&
-           approximation == other.approximation;
+           chebyshevOrder == other.chebyshevOrder && approximation == other.approximation;
 }
 
 DeepState& LibraryDeepState() {

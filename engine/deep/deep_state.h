@@ -19,7 +19,7 @@ struct DeepKey {
     int32_t equation = 0;
     bool juliaMode = false;
     double juliaReal = 0, juliaImag = 0, limitValue = 0, angleDegrees = 0;
-    int32_t maxIters = 0, width = 0, height = 0;
+    int32_t maxIters = 0, width = 0, height = 0, chebyshevOrder = 0;
     bool approximation = true;
 
     static DeepKey Of(const char* centreRe, const char* centreIm, const char* magnify,

@@ -1,6 +1,6 @@
 // The reference orbit of a deep image: one point of the view iterated in MPFR at the image's precision,
-// each value kept as its offset from the equation's critical point, rounded to doubles. Every pixel
-// then iterates only its small difference from this orbit.
+// each value kept as its offset from the equation's origin, rounded to doubles. Every pixel then
+// iterates only its small difference from this orbit.
 #pragma once
 
 #include <atomic>
@@ -22,8 +22,11 @@ class ReferenceOrbit {
     // Values whose parts both lie below this are also kept exactly, beside their doubles.
     static constexpr int64_t kTinyExponent = -900;
 
-    // Y_0 .. Y_N: the offsets from the critical point, as doubles (0 where a value is too small).
+    // Y_0 .. Y_N: the offsets from the origin, as doubles (0 where a value is too small).
     std::vector<OrbitPoint> points;
+    // For the equations whose perturbed step needs more of the reference than Y_n, that value of each
+    // step n -> n + 1, rounded from the exact one (see ReferenceAux); empty for the others.
+    std::vector<OrbitPoint> aux;
     // The exact values where |Y_n| lies below 2^kTinyExponent, by n in increasing order.
     std::vector<std::pair<int64_t, ComplexExp>> tiny;
     // Whether Y_N escaped (or overflowed): otherwise N is the iteration limit.
@@ -33,18 +36,27 @@ class ReferenceOrbit {
     // Y_n whatever its size.
     ComplexExp Exact(int64_t n) const;
     size_t Bytes() const {
-        return points.capacity() * sizeof(OrbitPoint) + tiny.capacity() * sizeof(tiny[0]);
+        return (points.capacity() + aux.capacity()) * sizeof(OrbitPoint) + tiny.capacity() * sizeof(tiny[0]);
     }
 };
 
-// The two equations with a perturbed form so far, and their critical points: 0 for z^2 + c, 1/2 for
-// c z (1 - z).
-enum class DeepEquation { kClassic, kLambda };
-double CriticalPoint(DeepEquation equation);
+// The equations with a perturbed form.
+enum class DeepEquation { kClassic, kLambda, kPokorny, kSpiralSymmetry2, kChebyshev };
+
+// The point the orbit's values are kept as offsets from: the critical point 1/2 of c z (1 - z), whose
+// offsets make the step symmetric, and 0 for the others.
+double Origin(DeepEquation equation);
+// Where z starts in set form (1/2 for "Lambda" and "Chebyshev", 0 for the others).
+double SetStart(DeepEquation equation);
+
+// What ReferenceOrbit::aux holds for each step: "Pokorny" the value z^2 + c that is inverted, "Spiral
+// Symmetry 2" the value zx^2 - zy^2 that is folded (in re). The others keep none.
+bool KeepsAux(DeepEquation equation);
 
 struct ReferenceStart {
     DeepEquation equation = DeepEquation::kClassic;
-    const BigFloat* startRe = nullptr;  // z_0 minus the critical point
+    int32_t chebyshevOrder = 3;
+    const BigFloat* startRe = nullptr;  // z_0 minus the origin
     const BigFloat* startIm = nullptr;
     const BigFloat* cRe = nullptr;
     const BigFloat* cIm = nullptr;

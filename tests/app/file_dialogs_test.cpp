@@ -155,8 +155,10 @@ TEST(ErrCheckTest, FailureCodesShowTheirMessage) {
         "The image cannot be drawn at this place: the magnification must lie between 1e-300 and 1e20000.");
     EXPECT_TRUE(ErrCheck(-10, ""));
     EXPECT_EQ(recorder.lastText(),
-              "This equation cannot be drawn this deep yet: beyond a magnification of about 1e13 only "
-              "\"Classic Mandlebrot\" and \"Lambda\" are drawn in full.");
+              "This equation cannot be drawn this deep yet: \"Classic Mandlebrot\" and \"Lambda\" are drawn "
+              "at any depth; \"Pokorny\" (with an Iteration Loop Early Exit Value below 1e40), \"Spiral "
+              "Symmetry 2\" and \"Chebyshev\" to a magnification of about 1e300; \"Barnsley 2\" to about "
+              "1e13.");
     EXPECT_EQ(recorder.messages().size(), 7);
 }
 

@@ -17,7 +17,7 @@ namespace zenphra::test {
 namespace {
 
 int32_t InitDeep(const DeepScene& s, int32_t newImage = 1, int32_t rendering = ZENPHRA_REND_LEVEL_SET) {
-    const double p1 = 0.1, p2 = 0.1, p3 = 5.0;
+    const double p1 = 0.1, p2 = 0.1, p3 = s.chebyshevOrder;
     return InitPlotDeep(newImage, s.equation + (s.julia ? ZENPHRA_JULIA_OFFSET : 0), s.width, s.height,
                         s.maxIters, 0, 8, rendering, &s.limit, &s.juliaReal, &s.juliaImag, &p1, &p2, &p3, 0,
                         0, s.centreRe.c_str(), s.centreIm.c_str(), s.magnify.c_str(), &s.angle, 1, 1);
@@ -70,12 +70,63 @@ const std::string kLambdaIm =
     "06407989923823785640156152961955647419520727070797808942674402319722904066313009376391428549425826986870"
     "02067066";
 
+// Points of the other equations' boundaries, found by zooming in steps of 8 towards where the counts
+// vary most (or, for the Julia sets of "Spiral Symmetry 2" and "Chebyshev", are highest), to 118
+// decimals: the views around them show structure at every depth. With their Julia constants.
+struct BoundaryPoint {
+    int32_t equation;
+    bool julia;
+    double juliaReal, juliaImag;
+    const char *re, *im;
+};
+const BoundaryPoint kBoundaryPoints[] = {
+    {1, false, 0, 0,
+     "0.24407079496881559684491969944149546596823459392936875385534263686668126956475202854384367017968545"
+     "13692107387919504446",
+     "0.85420208544700029306650326380649087860092352509214878201310067642429725109742741713480838872601019"
+     "09071698380794435894"},
+    {1, true, 0.4506, 0.9012,
+     "0.68905181536047724189410046724160890699191111852494675478445533931060373466592419665850686316466624"
+     "41861280896809866777",
+     "-0.3504935040951797680060571018056827383657043834449551876083234592805317133811217256836803655755476"
+     "888002450585133601114"},
+    {7, false, 0, 0,
+     "-0.3238101515902890447156174059447347452047424286459371131292543002520820839081146106122687241415284"
+     "814116516212165069812",
+     "-0.1023501299028881851705026364566525647584399504811903674902913317908211529559906621111613821625942"
+     "308030353458462428372"},
+    {7, true, -0.2, 0.05,
+     "0.48338451716268198682929272246517344298393132467486402402390070347047989178179883927781228424705791"
+     "43143428573772378655",
+     "-0.6813545074524370565665928146725919837523478957435633774602169992256667197085792823291508715817545"
+     "062574520826469591443"},
+    {29, false, 0, 0,
+     "-0.4218428954981576245511589362004328664352197405718989232183229401549398847598706219610578159617471"
+     "535457791106099282855",
+     "0.46800009175413347343967012083246882048047114117867505432675972049417327968452421982413794060482839"
+     "14946061698799471167"},
+    {29, true, 0.1, -0.2,
+     "-0.7467824920709445310981914146813343979294211988141929118194964416345267369130198376543021695341886"
+     "202520784892606350029",
+     "-1.1053058652778948962852619142686807122027975012868468648503020528866214916351808470064566627735672"
+     "944896102235958389470"},
+};
+
 // Scenes at 1e20, 1e50, 1e100 and 1e300 (1e400 past the range of a double's exponent), turned and not:
 // for the set near the Misiurewicz point i and the Lambda set near a boundary point; for the Julia
 // sets near a boundary point of the rabbit and near 1, which Lambda's map sends to its repelling fixed
 // point 0.
 std::vector<DeepScene> Scenes(int32_t equation, bool julia) {
     std::vector<DeepScene> scenes;
+    for (const BoundaryPoint& point : kBoundaryPoints) {
+        if (point.equation != equation || point.julia != julia) continue;
+        for (const int depth : {30, 100}) {
+            scenes.push_back({"", equation, julia, point.juliaReal, point.juliaImag, Cut(point.re, depth + 10),
+                              Cut(point.im, depth + 10), "1e" + std::to_string(depth), depth == 30 ? 20.0 : -35.0,
+                              3000, 4.0, 24, 18});
+        }
+        return scenes;
+    }
     const int depths[] = {20, 50, 100, 300};
     const double angles[] = {0.0, 30.0, -45.0, 33.0};
     for (int k = 0; k < 4; ++k) {
@@ -152,7 +203,11 @@ TEST_P(DeepExactness, StablePixelsGetTheIndexOfDirectIteration) {
 
 INSTANTIATE_TEST_SUITE_P(EquationsAndForms, DeepExactness,
                          ::testing::Values(Form{"ClassicSet", 0, false}, Form{"ClassicJulia", 0, true},
-                                           Form{"LambdaSet", 24, false}, Form{"LambdaJulia", 24, true}),
+                                           Form{"LambdaSet", 24, false}, Form{"LambdaJulia", 24, true},
+                                           Form{"PokornySet", 1, false}, Form{"PokornyJulia", 1, true},
+                                           Form{"SpiralSymmetry2Set", 7, false},
+                                           Form{"SpiralSymmetry2Julia", 7, true},
+                                           Form{"ChebyshevSet", 29, false}, Form{"ChebyshevJulia", 29, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A view at the given magnification near the seahorse valley, where doubles give out at about 1e13.
@@ -259,7 +314,7 @@ TEST_F(DeepPlot, EscapeAndResumeGiveTheUninterruptedImage) {
 }
 
 // A location that is no number, or a magnification of none, is refused with its code, and so is a deep
-// location for an equation without a deep form; the image plotted before stays as it was.
+// location for an equation without a deep form there; the image plotted before stays as it was.
 TEST_F(DeepPlot, LocationsThatCannotBeDrawnAreRefusedAndChangeNothing) {
     const std::vector<uint8_t> before = PlotDeep(Seahorse("1e30", 32, 24));
     const ZenphraPlotPath pathBefore = Path();
@@ -267,19 +322,22 @@ TEST_F(DeepPlot, LocationsThatCannotBeDrawnAreRefusedAndChangeNothing) {
     struct Case {
         const char *re, *im, *magnify;
         int32_t equation;
+        double limit;
         int32_t code;
     } cases[] = {
-        {"", "0.1", "1e30", 0, ZENPHRA_BAD_LOCATION},
-        {"-0.74", "abc", "1e30", 0, ZENPHRA_BAD_LOCATION},
-        {"-0.74", "0.1", "0", 0, ZENPHRA_BAD_LOCATION},
-        {"-0.74", "0.1", "-1e30", 0, ZENPHRA_BAD_LOCATION},
-        {"-0.74", "0.1", "1e30x", 0, ZENPHRA_BAD_LOCATION},
-        {hugeCentre.c_str(), "0.1", "1e30", 0, ZENPHRA_BAD_LOCATION},
-        {"-0.74", "0.1", "1e30", 1, ZENPHRA_NO_DEEP_FORM},  // Pokorny
+        {"", "0.1", "1e30", 0, 4.0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "abc", "1e30", 0, 4.0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "0", 0, 4.0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "-1e30", 0, 4.0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "1e30x", 0, 4.0, ZENPHRA_BAD_LOCATION},
+        {hugeCentre.c_str(), "0.1", "1e30", 0, 4.0, ZENPHRA_BAD_LOCATION},
+        {"-0.74", "0.1", "1e30", 28, 4.0, ZENPHRA_NO_DEEP_FORM},   // Barnsley 2
+        {"-0.74", "0.1", "1e400", 7, 4.0, ZENPHRA_NO_DEEP_FORM},   // Spiral Symmetry 2 beyond doubles
+        {"-0.74", "0.1", "1e30", 1, 1e41, ZENPHRA_NO_DEEP_FORM},   // Pokorny whose guard would not escape
     };
     for (const Case& c : cases) {
         DeepScene scene = Seahorse(c.magnify, 32, 24);
-        scene.centreRe = c.re, scene.centreIm = c.im, scene.equation = c.equation;
+        scene.centreRe = c.re, scene.centreIm = c.im, scene.equation = c.equation, scene.limit = c.limit;
         EXPECT_EQ(InitDeep(scene), c.code) << c.re << ", " << c.im << " at " << c.magnify;
         const std::span<uint8_t> now = IndexBuffer();
         EXPECT_TRUE(std::equal(now.begin(), now.end(), before.begin(), before.end()));
@@ -288,7 +346,7 @@ TEST_F(DeepPlot, LocationsThatCannotBeDrawnAreRefusedAndChangeNothing) {
     }
     // The equation without a deep form still draws where doubles suffice.
     DeepScene shallow = Seahorse("1e5", 32, 24);
-    shallow.equation = 1;
+    shallow.equation = 28;
     EXPECT_GE(InitDeep(shallow), 0);
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <thread>
+#include <vector>
 
 namespace zenphra::test {
 namespace {
@@ -23,6 +24,35 @@ class Real {
     mpfr_t x_;
 };
 
+// z^2 + c into (x, y), from the squares and the product.
+void Square(mpfr_ptr x, mpfr_ptr y, mpfr_ptr xx, mpfr_ptr yy, mpfr_ptr xy, mpfr_ptr a, mpfr_ptr b) {
+    mpfr_sub(x, xx, yy, MPFR_RNDN);
+    mpfr_add(x, x, a, MPFR_RNDN);
+    mpfr_mul_2ui(y, xy, 1, MPFR_RNDN);
+    mpfr_add(y, y, b, MPFR_RNDN);
+}
+
+// The Chebyshev polynomial of the given order, expanded: coefficients of x^order, x^(order - 2), ...
+// (P3 = x^3 - 3x, P4 = x^4 - 4x^2 + 2, and on, each nesting multiplied out).
+const std::vector<long>& ChebyshevCoefficients(int order) {
+    static const std::vector<long> table[] = {
+        {1, -3}, {1, -4, 2}, {1, -5, 3}, {1, -6, 7, -2}, {1, -7, 12, -5}, {1, -8, 18, -12, 2},
+        {1, -9, 25, -24, 7}};
+    return table[order - 3];
+}
+
+// out <- P(x), by powers of x.
+void Chebyshev(int order, mpfr_ptr x, mpfr_ptr out, mpfr_ptr power, long bits) {
+    mpfr_set_zero(out, 1);
+    const std::vector<long>& k = ChebyshevCoefficients(order);
+    Real term(bits);
+    for (size_t i = 0; i < k.size(); ++i) {
+        mpfr_pow_ui(power, x, (unsigned long)(order - 2 * long(i)), MPFR_RNDN);
+        mpfr_mul_si(*term, power, k[i], MPFR_RNDN);
+        mpfr_add(out, out, *term, MPFR_RNDN);
+    }
+}
+
 // Steps until |z|^2 passes the limit, or 0 when it does not within maxIters.
 int64_t DirectSteps(const DeepScene& scene, mpfr_ptr pointRe, mpfr_ptr pointIm, long bits) {
     Real x(bits), y(bits), a(bits), b(bits), xx(bits), yy(bits), xy(bits), t(bits), u(bits);
@@ -32,7 +62,7 @@ int64_t DirectSteps(const DeepScene& scene, mpfr_ptr pointRe, mpfr_ptr pointIm, 
         mpfr_set_d(*a, scene.juliaReal, MPFR_RNDN);
         mpfr_set_d(*b, scene.juliaImag, MPFR_RNDN);
     } else {
-        mpfr_set_d(*x, scene.equation == 24 ? 0.5 : 0.0, MPFR_RNDN);
+        mpfr_set_d(*x, scene.equation == 24 || scene.equation == 29 ? 0.5 : 0.0, MPFR_RNDN);
         mpfr_set_zero(*y, 1);
         mpfr_set(*a, pointRe, MPFR_RNDN);
         mpfr_set(*b, pointIm, MPFR_RNDN);
@@ -42,10 +72,37 @@ int64_t DirectSteps(const DeepScene& scene, mpfr_ptr pointRe, mpfr_ptr pointIm, 
         mpfr_sqr(*yy, *y, MPFR_RNDN);
         mpfr_mul(*xy, *x, *y, MPFR_RNDN);
         if (scene.equation == 0) {  // z^2 + c
+            Square(*x, *y, *xx, *yy, *xy, *a, *b);
+        } else if (scene.equation == 1) {  // 1 / (z^2 + c), 1e20 + 1e20i where |z^2 + c|^2 < 1e-30
+            Square(*t, *u, *xx, *yy, *xy, *a, *b);
+            mpfr_sqr(*xx, *t, MPFR_RNDN);
+            mpfr_sqr(*yy, *u, MPFR_RNDN);
+            mpfr_add(*xx, *xx, *yy, MPFR_RNDN);
+            if (mpfr_cmp_d(*xx, 1e-30) < 0) {
+                mpfr_set_d(*x, 1e20, MPFR_RNDN);
+                mpfr_set_d(*y, 1e20, MPFR_RNDN);
+            } else {
+                mpfr_div(*x, *t, *xx, MPFR_RNDN);
+                mpfr_div(*y, *u, *xx, MPFR_RNDN);
+                mpfr_neg(*y, *y, MPFR_RNDN);
+            }
+        } else if (scene.equation == 7) {  // (|x^2 - y^2| - a, 2xy - b)
             mpfr_sub(*x, *xx, *yy, MPFR_RNDN);
-            mpfr_add(*x, *x, *a, MPFR_RNDN);
+            mpfr_abs(*x, *x, MPFR_RNDN);
+            mpfr_sub(*x, *x, *a, MPFR_RNDN);
             mpfr_mul_2ui(*y, *xy, 1, MPFR_RNDN);
-            mpfr_add(*y, *y, *b, MPFR_RNDN);
+            mpfr_sub(*y, *y, *b, MPFR_RNDN);
+        } else if (scene.equation == 29) {  // (b P(x) + x - a P(y), y + a P(x) - b P(y))
+            Chebyshev(scene.chebyshevOrder, *x, *t, *xx, bits);
+            Chebyshev(scene.chebyshevOrder, *y, *u, *xx, bits);
+            mpfr_mul(*xx, *b, *t, MPFR_RNDN);
+            mpfr_add(*xx, *xx, *x, MPFR_RNDN);
+            mpfr_mul(*yy, *a, *u, MPFR_RNDN);
+            mpfr_sub(*x, *xx, *yy, MPFR_RNDN);
+            mpfr_mul(*xx, *a, *t, MPFR_RNDN);
+            mpfr_add(*xx, *xx, *y, MPFR_RNDN);
+            mpfr_mul(*yy, *b, *u, MPFR_RNDN);
+            mpfr_sub(*y, *xx, *yy, MPFR_RNDN);
         } else {  // c z (1 - z): t + i u = z - z^2
             mpfr_sub(*t, *x, *xx, MPFR_RNDN);
             mpfr_add(*t, *t, *yy, MPFR_RNDN);
@@ -111,7 +168,9 @@ std::vector<int> DirectLevelSet(const DeepScene& scene, long bits) {
             const int64_t steps = StepsAt(scene, row, column, 0.0, bits);
             const bool stable = steps == StepsAt(scene, row, column, 1e-6, bits) &&
                                 steps == StepsAt(scene, row, column, 0.0, bits + 64);
-            indices[k] = !stable ? -1 : steps == 0 ? 232 : int((steps - 1) % 232);
+            const bool everyColour = scene.equation == 0 || scene.equation == 24;
+            const int level = everyColour ? int((steps - 1) % 232) : int((steps - 1) % 8) * 29 + 7;
+            indices[k] = !stable ? -1 : steps == 0 ? 232 : level;
         }
     };
     std::thread helper(work);
