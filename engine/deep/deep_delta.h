@@ -52,7 +52,8 @@ const typename Table::Entry* LongestStep(const Table& table, int64_t m, int64_t 
 template <class P>
 class DoubleDelta {
   public:
-    DoubleDelta(const DeepImage& image, Cd offset) : c_(image.c), useTable_(image.useApproximation) {
+    DoubleDelta(const DeepImage& image, Cd offset)
+        : image_(&image), c_(image.c), useTable_(image.useApproximation) {
         const double step = image.pixelStep.ToDouble();
         const Cd pixel{offset.re * step, offset.im * step};
         if (image.juliaMode) {
@@ -63,6 +64,9 @@ class DoubleDelta {
     }
 
     void Step(OrbitCursor& at) {
+        if constexpr (P::kBranches) {
+            if (P::CrossesClose(at, dz_, dc_, c_)) CrossToTheOtherBranch(at);
+        }
         dz_ = P::Step(at, dz_, dc_, c_);
         ++at.m;
     }
@@ -101,6 +105,15 @@ class DoubleDelta {
     }
 
   private:
+    // Follows the reference of the other branch from here on, where the image can have one more.
+    void CrossToTheOtherBranch(OrbitCursor& at) {
+        const BranchReferences::Crossing crossing = image_->branches.Across(*at.reference, at.m);
+        if (crossing.reference == nullptr) return;
+        dz_ = dz_ - crossing.offset;
+        at.Follow(*crossing.reference);
+    }
+
+    const DeepImage* image_;
     Cd dz_, dc_;
     Cd c_;
     bool useTable_;

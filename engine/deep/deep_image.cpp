@@ -80,6 +80,9 @@ std::optional<DeepEquation> DeepEquationFor(const PlotParams& params, DeepNumber
         case kSpiralSymmetry2:
             equation = DeepEquation::kSpiralSymmetry2;
             break;
+        case kBarnsley2:
+            equation = DeepEquation::kBarnsley2;
+            break;
         case kChebyshev:
             equation = DeepEquation::kChebyshev;
             break;
@@ -103,7 +106,7 @@ size_t DeepImage::Bytes() const {
     for (const DeepReference* reference : {&main, &critical}) {
         bytes += reference->orbit.Bytes() + reference->doubleTable.Bytes() + reference->extendedTable.Bytes();
     }
-    return bytes;
+    return bytes + branches.Bytes();
 }
 
 std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, const PlotParams& params,
@@ -156,10 +159,16 @@ std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, con
         start.cRe = &location.centreRe;
         start.cIm = &location.centreIm;
     }
+    if (image->equation == DeepEquation::kBarnsley2) {
+        image->branches.Prepare(image->equation, *start.cRe, *start.cIm, bits, params.limitValue,
+                                params.maxIters);
+        image->branches.Add(image->main, *start.startRe, *start.startIm);
+    }
     if (!MakeReference(start, location, *image, dcLargest, params.limitValue, work, &image->main)) return {};
     if (params.juliaMode) {
         start.startRe = &setStart;
         start.startIm = &zero;
+        if (image->equation == DeepEquation::kBarnsley2) image->branches.Add(image->critical, setStart, zero);
         if (!MakeReference(start, location, *image, dcLargest, params.limitValue, work, &image->critical))
             return {};
     }

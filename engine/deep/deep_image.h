@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/deep/approximation_table.h"
+#include "engine/deep/branch_references.h"
 #include "engine/deep/deep_complex.h"
 #include "engine/deep/deep_location.h"
 #include "engine/deep/float_exp.h"
@@ -54,6 +55,8 @@ struct DeepImage {
 
     DeepReference main;      // from the reference point: the centre (and the set's start in set form)
     DeepReference critical;  // Julia form: from the set's start, where pixels rebase
+    // "Barnsley 2": the references of the other branch, made as the pixels need them.
+    mutable BranchReferences branches;
 
     size_t Bytes() const;
 };

@@ -43,6 +43,7 @@ struct ClassicPerturbation {
     static constexpr double kRebaseStart = 0.0;  // Y_0 of the reference pixels rebase to
     static constexpr bool kExtended = true;
     static constexpr bool kHasTable = true;
+    static constexpr bool kBranches = false;  // see Barnsley2Perturbation
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd /*c*/) {
         const Cd y = at.Here();
@@ -73,6 +74,7 @@ struct LambdaPerturbation {
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = true;
     static constexpr bool kHasTable = true;
+    static constexpr bool kBranches = false;
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
         const Cd y = at.Here();
@@ -109,6 +111,7 @@ struct PokornyPerturbation {
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = false;
     static constexpr bool kHasTable = true;
+    static constexpr bool kBranches = false;
     static constexpr double kSmallestDivisor = 1e-30;  // of |w|^2
     static constexpr double kGuard = 1e20;
 
@@ -162,6 +165,7 @@ struct SpiralSymmetry2Perturbation {
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = false;
     static constexpr bool kHasTable = false;
+    static constexpr bool kBranches = false;
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd /*c*/) {
         const Cd y = at.Here();
@@ -178,6 +182,43 @@ struct SpiralSymmetry2Perturbation {
     }
 };
 
+// z' = (z + t) c, t = +1 where the side zx cy + zy cx is negative and -1 elsewhere, the line included.
+// S, the reference's side (kept in aux, rounded from the exact value, so its sign is the branch the
+// reference took), and the pixel's side S + dS decide the two branches; a pixel on the other branch
+// takes the jump between them: dz' = (dz + t - T) C + (Z + t + dz) dc. Where it does so while very
+// close to its reference, it moves to a reference of its own branch first (kBranches; see
+// BranchReferences): its difference keeps its precision.
+struct Barnsley2Perturbation {
+    static constexpr double kOrigin = 0.0;
+    static constexpr double kRebaseStart = 0.0;
+    static constexpr bool kExtended = false;
+    static constexpr bool kHasTable = false;
+    static constexpr bool kBranches = true;
+    // A pixel crossing the line with |dz| below 2^-24 moves to a reference of the other branch. Beyond,
+    // the jump's rounding is far below the distance between neighbouring pixels' orbits.
+    static constexpr double kCloseNorm = 0x1p-48;
+
+    static bool CrossesClose(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
+        const double side = at.Aux().re;
+        return (PixelSide(at.Here(), side, dz, dc, c) < 0) != (side < 0) && Norm(dz) < kCloseNorm;
+    }
+
+    static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
+        const Cd y = at.Here();
+        const double side = at.Aux().re;
+        const double referenceShift = side < 0 ? 1.0 : -1.0;
+        const double shift = PixelSide(y, side, dz, dc, c) < 0 ? 1.0 : -1.0;
+        const Cd shiftedZ{y.re + shift + dz.re, y.im + dz.im};
+        return Cd{dz.re + (shift - referenceShift), dz.im} * c + shiftedZ * dc;
+    }
+
+  private:
+    // (Y + dz) (C + dc) sides: S + dz.re Ci + dz.im Cr + (Y + dz).re dci + (Y + dz).im dcr.
+    static double PixelSide(Cd y, double side, Cd dz, Cd dc, Cd c) {
+        return side + ((dz.re * c.im + dz.im * c.re) + ((y.re + dz.re) * dc.im + (y.im + dz.im) * dc.re));
+    }
+};
+
 // zx' = cy P(zx) + zx - cx P(zy), zy' = zy + cx P(zx) - cy P(zy). The difference P(X + d) - P(X) is
 // worked out through the nesting: with u = X^2 and du = (2 X + d) d, each partial value h_k of the
 // nesting changes by dh_{k+1} = dh_k (u + du) + h_k du, so no term is a difference of large values.
@@ -188,6 +229,7 @@ struct ChebyshevPerturbation {
     static constexpr double kRebaseStart = 0.5;
     static constexpr bool kExtended = false;
     static constexpr bool kHasTable = false;
+    static constexpr bool kBranches = false;
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
         const Cd y = at.Here();
@@ -224,6 +266,8 @@ decltype(auto) WithPerturbation(DeepEquation equation, int32_t chebyshevOrder, F
             return f(PokornyPerturbation{});
         case DeepEquation::kSpiralSymmetry2:
             return f(SpiralSymmetry2Perturbation{});
+        case DeepEquation::kBarnsley2:
+            return f(Barnsley2Perturbation{});
         case DeepEquation::kChebyshev:
             switch (chebyshevOrder) {
                 case 3:

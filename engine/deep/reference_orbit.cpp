@@ -21,7 +21,8 @@ double SetStart(DeepEquation equation) {
 }
 
 bool KeepsAux(DeepEquation equation) {
-    return equation == DeepEquation::kPokorny || equation == DeepEquation::kSpiralSymmetry2;
+    return equation == DeepEquation::kPokorny || equation == DeepEquation::kSpiralSymmetry2 ||
+           equation == DeepEquation::kBarnsley2;
 }
 
 ComplexExp ReferenceOrbit::Exact(int64_t n) const {
@@ -38,6 +39,10 @@ bool ComputeReferenceOrbit(const ReferenceStart& start, mpfr_prec_t precision, c
     mpfr_set(a.get(), start.startRe->get(), MPFR_RNDN);
     mpfr_set(b.get(), start.startIm->get(), MPFR_RNDN);
     const double origin = Origin(start.equation);
+    // A pixel beside a reference that passes the bail-out may itself stay within it: the orbit goes on
+    // past the bail-out while its values stay far from a double's limits, so that such pixels can keep
+    // following it (where the orbit stays bounded, as some equations' do, to the iteration limit).
+    const double farBeyond = std::max(start.limitValue, 1.0) * 0x1p200;
     const bool keepsAux = KeepsAux(start.equation);
     BigFloat modulus(64), part(64);
 
@@ -69,14 +74,13 @@ bool ComputeReferenceOrbit(const ReferenceStart& start, mpfr_prec_t precision, c
         stepper.Step(a, b, &aux);
         if (keepsAux) orbit->aux.push_back(aux);
         keep(n);
-        // |z|^2 with z = y + origin, to 64 bits: enough to compare with a double bail-out.
+        // |z|^2 with z = y + origin, to 64 bits: enough to compare with a double bound.
         mpfr_add_d(part.get(), a.get(), origin, MPFR_RNDN);
         mpfr_sqr(modulus.get(), part.get(), MPFR_RNDN);
         mpfr_sqr(part.get(), b.get(), MPFR_RNDN);
         mpfr_add(modulus.get(), modulus.get(), part.get(), MPFR_RNDN);
         const OrbitPoint& last = orbit->points.back();
-        if (mpfr_cmp_d(modulus.get(), start.limitValue) > 0 ||
-            !std::isfinite(last.re * last.re + last.im * last.im)) {
+        if (mpfr_cmp_d(modulus.get(), farBeyond) > 0 || !std::isfinite(last.re * last.re + last.im * last.im)) {
             orbit->escaped = true;
             break;
         }

@@ -29,7 +29,7 @@ class ReferenceOrbit {
     std::vector<OrbitPoint> aux;
     // The exact values where |Y_n| lies below 2^kTinyExponent, by n in increasing order.
     std::vector<std::pair<int64_t, ComplexExp>> tiny;
-    // Whether Y_N escaped (or overflowed): otherwise N is the iteration limit.
+    // Whether Y_N lies far beyond the bail-out (or overflowed): otherwise N is the iteration limit.
     bool escaped = false;
 
     int64_t Length() const { return int64_t(points.size()) - 1; }
@@ -41,7 +41,7 @@ class ReferenceOrbit {
 };
 
 // The equations with a perturbed form.
-enum class DeepEquation { kClassic, kLambda, kPokorny, kSpiralSymmetry2, kChebyshev };
+enum class DeepEquation { kClassic, kLambda, kPokorny, kSpiralSymmetry2, kBarnsley2, kChebyshev };
 
 // The point the orbit's values are kept as offsets from: the critical point 1/2 of c z (1 - z), whose
 // offsets make the step symmetric, and 0 for the others.
@@ -50,12 +50,16 @@ double Origin(DeepEquation equation);
 double SetStart(DeepEquation equation);
 
 // What ReferenceOrbit::aux holds for each step: "Pokorny" the value z^2 + c that is inverted, "Spiral
-// Symmetry 2" the value zx^2 - zy^2 that is folded (in re). The others keep none.
+// Symmetry 2" the value zx^2 - zy^2 that is folded (in re), "Barnsley 2" the side zx cy + zy cx that
+// chooses the branch (in re). The others keep none.
 bool KeepsAux(DeepEquation equation);
 
 struct ReferenceStart {
     DeepEquation equation = DeepEquation::kClassic;
     int32_t chebyshevOrder = 3;
+    // "Barnsley 2": the branch of the first step, +1 (z + 1) or -1 (z - 1), whatever the side says; 0
+    // lets the side choose. For an orbit that starts on the branch line and takes the other branch.
+    int32_t firstBranch = 0;
     const BigFloat* startRe = nullptr;  // z_0 minus the origin
     const BigFloat* startIm = nullptr;
     const BigFloat* cRe = nullptr;
@@ -73,7 +77,8 @@ struct LongWork {
     bool Stopped() const { return stop != nullptr && stop(stopContext); }
 };
 
-// Iterates until |z|^2 exceeds the bail-out, the value overflows a double, or maxIters steps were made.
+// Iterates until |z|^2 lies far beyond the bail-out (2^200 times it), the value overflows a double, or
+// maxIters steps were made.
 // False, with `orbit` incomplete, when stopped.
 bool ComputeReferenceOrbit(const ReferenceStart& start, mpfr_prec_t precision, const LongWork& work,
                            ReferenceOrbit* orbit);

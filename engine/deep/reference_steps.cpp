@@ -12,7 +12,7 @@ constexpr double kDivisionGuard = 1e20;
 }  // namespace
 
 ReferenceStepper::ReferenceStepper(const ReferenceStart& start, mpfr_prec_t bits)
-    : start_(start), aa_(bits), bb_(bits), ab_(bits), t_(bits), u_(bits), v_(bits) {}
+    : start_(start), firstBranch_(start.firstBranch), aa_(bits), bb_(bits), ab_(bits), t_(bits), u_(bits), v_(bits) {}
 
 void ReferenceStepper::Step(BigFloat& re, BigFloat& im, OrbitPoint* aux) {
     switch (start_.equation) {
@@ -24,6 +24,8 @@ void ReferenceStepper::Step(BigFloat& re, BigFloat& im, OrbitPoint* aux) {
             return Pokorny(re, im, aux);
         case DeepEquation::kSpiralSymmetry2:
             return SpiralSymmetry2(re, im, aux);
+        case DeepEquation::kBarnsley2:
+            return Barnsley2(re, im, aux);
         case DeepEquation::kChebyshev:
             return Chebyshev(re, im);
     }
@@ -88,6 +90,29 @@ void ReferenceStepper::SpiralSymmetry2(BigFloat& a, BigFloat& b, OrbitPoint* aux
     mpfr_sub(a.get(), a.get(), start_.cRe->get(), MPFR_RNDN);
     mpfr_mul_2ui(b.get(), ab_.get(), 1, MPFR_RNDN);
     mpfr_sub(b.get(), b.get(), start_.cIm->get(), MPFR_RNDN);
+}
+
+void ReferenceStepper::Barnsley2(BigFloat& a, BigFloat& b, OrbitPoint* aux) {
+    // (a + t, b) c, t = +1 where the side a cIm + b cRe is negative, -1 elsewhere (on the line too).
+    mpfr_srcptr cRe = start_.cRe->get(), cIm = start_.cIm->get();
+    mpfr_mul(aa_.get(), a.get(), cIm, MPFR_RNDN);
+    mpfr_mul(bb_.get(), b.get(), cRe, MPFR_RNDN);
+    mpfr_add(t_.get(), aa_.get(), bb_.get(), MPFR_RNDN);
+    *aux = {t_.ToDouble(), 0.0};
+    int32_t branch = mpfr_sgn(t_.get()) < 0 ? 1 : -1;
+    if (firstBranch_ != 0) {
+        branch = firstBranch_;
+        // The side kept says the branch taken, also for an orbit started on the line.
+        if ((branch == 1) != (aux->re < 0)) aux->re = branch == 1 ? -0x1p-1074 : 0.0;
+        firstBranch_ = 0;
+    }
+    mpfr_add_si(a.get(), a.get(), branch, MPFR_RNDN);
+    mpfr_mul(aa_.get(), a.get(), cRe, MPFR_RNDN);
+    mpfr_mul(bb_.get(), b.get(), cIm, MPFR_RNDN);
+    mpfr_mul(u_.get(), a.get(), cIm, MPFR_RNDN);
+    mpfr_mul(v_.get(), b.get(), cRe, MPFR_RNDN);
+    mpfr_sub(a.get(), aa_.get(), bb_.get(), MPFR_RNDN);
+    mpfr_add(b.get(), u_.get(), v_.get(), MPFR_RNDN);
 }
 
 void ReferenceStepper::ChebyshevPolynomial(const BigFloat& x, BigFloat& out) {

@@ -19,11 +19,13 @@ class ReferenceStepper {
     void Lambda(BigFloat& re, BigFloat& im);
     void Pokorny(BigFloat& re, BigFloat& im, OrbitPoint* aux);
     void SpiralSymmetry2(BigFloat& re, BigFloat& im, OrbitPoint* aux);
+    void Barnsley2(BigFloat& re, BigFloat& im, OrbitPoint* aux);
     void Chebyshev(BigFloat& re, BigFloat& im);
     // out <- the Chebyshev polynomial of x (out must not be x).
     void ChebyshevPolynomial(const BigFloat& x, BigFloat& out);
 
     const ReferenceStart& start_;
+    int32_t firstBranch_;  // until the first step is made
     BigFloat aa_, bb_, ab_, t_, u_, v_;
 };
 

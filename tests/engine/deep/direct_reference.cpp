@@ -92,6 +92,17 @@ int64_t DirectSteps(const DeepScene& scene, mpfr_ptr pointRe, mpfr_ptr pointIm, 
             mpfr_sub(*x, *x, *a, MPFR_RNDN);
             mpfr_mul_2ui(*y, *xy, 1, MPFR_RNDN);
             mpfr_sub(*y, *y, *b, MPFR_RNDN);
+        } else if (scene.equation == 28) {  // (z + 1) c where x b + y a < 0, else (z - 1) c
+            mpfr_mul(*t, *x, *b, MPFR_RNDN);
+            mpfr_mul(*u, *y, *a, MPFR_RNDN);
+            mpfr_add(*t, *t, *u, MPFR_RNDN);
+            mpfr_add_si(*x, *x, mpfr_sgn(*t) < 0 ? 1 : -1, MPFR_RNDN);
+            mpfr_mul(*xx, *x, *a, MPFR_RNDN);
+            mpfr_mul(*yy, *y, *b, MPFR_RNDN);
+            mpfr_mul(*t, *x, *b, MPFR_RNDN);
+            mpfr_mul(*u, *y, *a, MPFR_RNDN);
+            mpfr_sub(*x, *xx, *yy, MPFR_RNDN);
+            mpfr_add(*y, *t, *u, MPFR_RNDN);
         } else if (scene.equation == 29) {  // (b P(x) + x - a P(y), y + a P(x) - b P(y))
             Chebyshev(scene.chebyshevOrder, *x, *t, *xx, bits);
             Chebyshev(scene.chebyshevOrder, *y, *u, *xx, bits);

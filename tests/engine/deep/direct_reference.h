@@ -10,7 +10,8 @@ namespace zenphra::test {
 
 struct DeepScene {
     const char* name;
-    int32_t equation;  // 0 "Classic Mandlebrot", 1 "Pokorny", 7 "Spiral Symmetry 2", 24 "Lambda", 29 "Chebyshev"
+    int32_t equation;  // 0 "Classic Mandlebrot", 1 "Pokorny", 7 "Spiral Symmetry 2", 24 "Lambda",
+                       // 28 "Barnsley 2", 29 "Chebyshev"
     bool julia;
     double juliaReal, juliaImag;
     std::string centreRe, centreIm, magnify;
