@@ -30,8 +30,8 @@ constexpr std::array<CodeMessage, 9> kMessages{{
      nullptr},
     {ZENPHRA_NO_DEEP_FORM,
      "This equation cannot be drawn this deep yet: \"Classic Mandlebrot\" and \"Lambda\" are drawn at any "
-     "depth; \"Pokorny\" (with an Iteration Loop Early Exit Value below 1e40), \"Spiral Symmetry 2\" and "
-     "\"Chebyshev\" to a magnification of about 1e300; \"Barnsley 2\" to about 1e13.",
+     "depth, the other equations to a magnification of about 1e300, and \"Pokorny\" only with an Iteration "
+     "Loop Early Exit Value below 1e40.",
      nullptr},
 }};
 static_assert(ZENPHRA_DEEP_MAX_POWER == 20000, "the place message names the deepest magnification");

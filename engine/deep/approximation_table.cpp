@@ -24,7 +24,8 @@ FloatExp Magnitude(ComplexExp z) { return Sqrt(z.Norm()); }
 template <class Perturbation>
 Working SingleStep(const TableInputs& in, int64_t k, bool linearEnough) {
     const ComplexExp y = in.orbit->Exact(k);
-    const Cd aux = in.orbit->aux.empty() ? Cd{} : Cd{in.orbit->aux[size_t(k)].re, in.orbit->aux[size_t(k)].im};
+    const Cd aux =
+        in.orbit->aux.empty() ? Cd{} : Cd{in.orbit->aux[size_t(k)].re, in.orbit->aux[size_t(k)].im};
     Working step{Perturbation::LinearA(y, aux, in.c), Perturbation::LinearB(y, aux, in.c), {}};
     if (in.dcLargest.IsZero()) step.b = {};
     if (!linearEnough) return step;

@@ -9,7 +9,7 @@
 namespace zenphra {
 
 struct ChebyshevNesting {
-    int32_t count;                  // of the constants
+    int32_t count;                   // of the constants
     std::array<double, 4> constant;  // k0, k1, ...
     bool odd;                        // times x at the end
 };

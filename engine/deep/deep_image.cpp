@@ -48,9 +48,8 @@ bool MakeReference(const ReferenceStart& start, const DeepLocation& location, co
 }
 
 bool HasTable(DeepEquation equation, int32_t chebyshevOrder) {
-    return WithPerturbation(equation, chebyshevOrder, [](auto perturbation) {
-        return decltype(perturbation)::kHasTable;
-    });
+    return WithPerturbation(equation, chebyshevOrder,
+                            [](auto perturbation) { return decltype(perturbation)::kHasTable; });
 }
 
 bool HasExtendedForm(DeepEquation equation) {

@@ -66,8 +66,7 @@ uint8_t WatchedPixel(const DeepImage& image, const PlotContext& context, int32_t
     const DeepReference& critical = image.juliaMode ? image.critical : image.main;
     const double step = image.pixelStep.ToDouble();
     const hw::Cplx<double> pixel{image.centreRe + offset.re * step, image.centreIm + offset.im * step};
-    const hw::Cplx<double> start =
-        image.juliaMode ? pixel : hw::Cplx<double>{SetStart(image.equation), 0.0};
+    const hw::Cplx<double> start = image.juliaMode ? pixel : hw::Cplx<double>{SetStart(image.equation), 0.0};
     hw::OrbitState<double> orbit{start, image.juliaMode ? pixel : hw::Cplx<double>{0.0, 0.0}, 0.0, 0.0, 0.0,
                                  1e20};
     const double maxIters = context.maxIters;

@@ -96,7 +96,9 @@ struct LambdaPerturbation {
     static ComplexExp LinearA(ComplexExp y, Cd /*aux*/, Cd c) {
         return ComplexExp::Of(-c.re, -c.im) * ComplexExp{y.re, y.im, y.e + 1};
     }
-    static ComplexExp LinearB(ComplexExp y, Cd /*aux*/, Cd /*c*/) { return ComplexExp::Of(0.25, 0.0) - y * y; }
+    static ComplexExp LinearB(ComplexExp y, Cd /*aux*/, Cd /*c*/) {
+        return ComplexExp::Of(0.25, 0.0) - y * y;
+    }
     static FloatExp LinearRadius(ComplexExp y, Cd aux, FloatExp dcLargest, double tolerance) {
         return ClassicPerturbation::LinearRadius(y, aux, dcLargest, tolerance);
     }
@@ -131,9 +133,7 @@ struct PokornyPerturbation {
     static ComplexExp LinearA(ComplexExp y, Cd aux, Cd /*c*/) {
         return ComplexExp{y.re, y.im, y.e + 1} * MinusInverseSquare(aux);
     }
-    static ComplexExp LinearB(ComplexExp /*y*/, Cd aux, Cd /*c*/) {
-        return MinusInverseSquare(aux);
-    }
+    static ComplexExp LinearB(ComplexExp /*y*/, Cd aux, Cd /*c*/) { return MinusInverseSquare(aux); }
     // Besides the square of dz, the approximation neglects d / W in 1 / (1 + d / W): |d| must stay below
     // `tolerance` |W|, with |d| <= 2 |Y| |dz| (1 + tolerance) + |dc|. A W near the guard takes no step.
     static FloatExp LinearRadius(ComplexExp y, Cd aux, FloatExp dcLargest, double tolerance) {

@@ -80,7 +80,8 @@ bool ComputeReferenceOrbit(const ReferenceStart& start, mpfr_prec_t precision, c
         mpfr_sqr(part.get(), b.get(), MPFR_RNDN);
         mpfr_add(modulus.get(), modulus.get(), part.get(), MPFR_RNDN);
         const OrbitPoint& last = orbit->points.back();
-        if (mpfr_cmp_d(modulus.get(), farBeyond) > 0 || !std::isfinite(last.re * last.re + last.im * last.im)) {
+        if (mpfr_cmp_d(modulus.get(), farBeyond) > 0 ||
+            !std::isfinite(last.re * last.re + last.im * last.im)) {
             orbit->escaped = true;
             break;
         }

@@ -12,7 +12,14 @@ constexpr double kDivisionGuard = 1e20;
 }  // namespace
 
 ReferenceStepper::ReferenceStepper(const ReferenceStart& start, mpfr_prec_t bits)
-    : start_(start), firstBranch_(start.firstBranch), aa_(bits), bb_(bits), ab_(bits), t_(bits), u_(bits), v_(bits) {}
+    : start_(start),
+      firstBranch_(start.firstBranch),
+      aa_(bits),
+      bb_(bits),
+      ab_(bits),
+      t_(bits),
+      u_(bits),
+      v_(bits) {}
 
 void ReferenceStepper::Step(BigFloat& re, BigFloat& im, OrbitPoint* aux) {
     switch (start_.equation) {

@@ -156,9 +156,8 @@ TEST(ErrCheckTest, FailureCodesShowTheirMessage) {
     EXPECT_TRUE(ErrCheck(-10, ""));
     EXPECT_EQ(recorder.lastText(),
               "This equation cannot be drawn this deep yet: \"Classic Mandlebrot\" and \"Lambda\" are drawn "
-              "at any depth; \"Pokorny\" (with an Iteration Loop Early Exit Value below 1e40), \"Spiral "
-              "Symmetry 2\" and \"Chebyshev\" to a magnification of about 1e300; \"Barnsley 2\" to about "
-              "1e13.");
+              "at any depth, the other equations to a magnification of about 1e300, and \"Pokorny\" only "
+              "with an Iteration Loop Early Exit Value below 1e40.");
     EXPECT_EQ(recorder.messages().size(), 7);
 }
 

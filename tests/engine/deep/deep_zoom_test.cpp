@@ -117,7 +117,8 @@ const BoundaryPoint kBoundaryPoints[] = {
      "-0.7708787822095676227191076756218295650795485461997417717122886991716305271529175785429074188518683"
      "801977088003545229579",
      "0.92007285023263025593550317176662199110717782097954463991459498646113500575175310041398129622244240"
-     "13697042246490967194", 1500},
+     "13697042246490967194",
+     1500},
     // On the branch line itself, to the Julia constant's last bit, where the other branch leads into the
     // Julia set: the pixels beyond the line take it from the first step on, beside the reference.
     {28, true, 0.6, 1.1,
@@ -136,10 +137,10 @@ std::vector<DeepScene> Scenes(int32_t equation, bool julia) {
     for (const BoundaryPoint& point : kBoundaryPoints) {
         if (point.equation != equation || point.julia != julia) continue;
         for (const int depth : {30, 100}) {
-            scenes.push_back({"", equation, julia, point.juliaReal, point.juliaImag, Cut(point.re, depth + 10),
-                              Cut(point.im, depth + 10),
-                              "1e" + std::to_string(depth), depth == 30 ? 20.0 : -35.0, point.maxIters, 4.0, 24,
-                              18});
+            scenes.push_back({"", equation, julia, point.juliaReal, point.juliaImag,
+                              Cut(point.re, depth + 10), Cut(point.im, depth + 10),
+                              "1e" + std::to_string(depth), depth == 30 ? 20.0 : -35.0, point.maxIters, 4.0,
+                              24, 18});
         }
         return scenes;
     }

@@ -36,8 +36,8 @@ void Square(mpfr_ptr x, mpfr_ptr y, mpfr_ptr xx, mpfr_ptr yy, mpfr_ptr xy, mpfr_
 // (P3 = x^3 - 3x, P4 = x^4 - 4x^2 + 2, and on, each nesting multiplied out).
 const std::vector<long>& ChebyshevCoefficients(int order) {
     static const std::vector<long> table[] = {
-        {1, -3}, {1, -4, 2}, {1, -5, 3}, {1, -6, 7, -2}, {1, -7, 12, -5}, {1, -8, 18, -12, 2},
-        {1, -9, 25, -24, 7}};
+        {1, -3},         {1, -4, 2},          {1, -5, 3},         {1, -6, 7, -2},
+        {1, -7, 12, -5}, {1, -8, 18, -12, 2}, {1, -9, 25, -24, 7}};
     return table[order - 3];
 }
 

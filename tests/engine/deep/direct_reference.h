@@ -24,9 +24,9 @@ struct DeepScene {
 
 // The "Level Set" index of every pixel as direct iteration gives it, with 8 ranges: for a pixel whose
 // |z|^2 first passes the limit after n steps, (n - 1) mod 232 for "Classic Mandlebrot" and "Lambda",
-// the range's colour ((n - 1) mod 8) 29 + 7 for the others; 232 for one that does not within the limit. Pixels
-// whose result changes when the point moves by a millionth of a pixel or when the precision grows by 64 bits
-// are unstable: -1.
+// the range's colour ((n - 1) mod 8) 29 + 7 for the others; 232 for one that does not within the limit.
+// Pixels whose result changes when the point moves by a millionth of a pixel or when the precision grows by
+// 64 bits are unstable: -1.
 std::vector<int> DirectLevelSet(const DeepScene& scene, long bits);
 
 // Enough bits for the scene's pixels to be told apart, with 64 to spare.
