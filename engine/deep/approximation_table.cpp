@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "engine/deep/perturbation.h"
 
@@ -10,27 +11,31 @@ namespace {
 
 constexpr int64_t kPollEvery = 4096;
 
-// A step of one or more iterations while it is being built.
+// A step of one or more iterations while it is being built: A and B complex or real 2x2 matrices.
+template <class Coefficient>
 struct Working {
-    ComplexExp a, b;
+    Coefficient a, b;
     FloatExp radius;
 };
 
 FloatExp Positive(FloatExp x) { return x.m > 0 ? x : FloatExp{}; }
 FloatExp Smaller(FloatExp a, FloatExp b) { return b < a ? b : a; }
-FloatExp Magnitude(ComplexExp z) { return Sqrt(z.Norm()); }
+// The most a coefficient lengthens a difference.
+FloatExp Stretch(const ComplexExp& z) { return Sqrt(z.Norm()); }
+FloatExp Stretch(const MatrixExp& m) { return LargestStretch(m); }
 
 // The single step from iteration k to k + 1.
 template <class Perturbation>
-Working SingleStep(const TableInputs& in, int64_t k, bool linearEnough) {
+auto SingleStep(const TableInputs& in, int64_t k, bool linearEnough) {
     const ComplexExp y = in.orbit->Exact(k);
     const Cd aux =
         in.orbit->aux.empty() ? Cd{} : Cd{in.orbit->aux[size_t(k)].re, in.orbit->aux[size_t(k)].im};
-    Working step{Perturbation::LinearA(y, aux, in.c), Perturbation::LinearB(y, aux, in.c), {}};
+    using Coefficient = decltype(Perturbation::LinearA(y, aux, in.c));
+    Working<Coefficient> step{Perturbation::LinearA(y, aux, in.c), Perturbation::LinearB(y, aux, in.c), {}};
     if (in.dcLargest.IsZero()) step.b = {};
     if (!linearEnough) return step;
     // The neglected terms stay small against the kept ones while |dz| is within the equation's radius ...
-    const FloatExp radius = Perturbation::LinearRadius(y, aux, in.dcLargest, in.tolerance);
+    const FloatExp radius = Perturbation::LinearRadius(y, aux, in.c, in.dcLargest, in.tolerance);
     // ... and the pixel cannot escape while the reference does not, or change which side of the
     // bail-out it is on.
     const OrbitPoint& point = in.orbit->points[size_t(k)];
@@ -42,22 +47,23 @@ Working SingleStep(const TableInputs& in, int64_t k, bool linearEnough) {
 }
 
 // x first, then y.
-Working Merge(const Working& x, const Working& y, FloatExp dcLargest) {
-    Working merged{y.a * x.a, y.a * x.b + y.b, {}};
-    const FloatExp reachOfB = Magnitude(x.b) * dcLargest;
+template <class Coefficient>
+Working<Coefficient> Merge(const Working<Coefficient>& x, const Working<Coefficient>& y, FloatExp dcLargest) {
+    Working<Coefficient> merged{y.a * x.a, y.a * x.b + y.b, {}};
+    const FloatExp reachOfB = Stretch(x.b) * dcLargest;
     if (x.a.IsZero()) {
         merged.radius = reachOfB < y.radius ? x.radius : FloatExp{};
     } else {
-        merged.radius = Positive(Smaller(x.radius, (y.radius - reachOfB) / Magnitude(x.a)));
+        merged.radius = Positive(Smaller(x.radius, (y.radius - reachOfB) / Stretch(x.a)));
     }
     if (merged.radius.IsZero()) merged = {};  // a dead step stays dead in every merge
     return merged;
 }
 
-void Store(const Working& w, ExtendedApproximation* out) { *out = {w.a, w.b, w.radius}; }
+void Store(const Working<ComplexExp>& w, ExtendedApproximation* out) { *out = {w.a, w.b, w.radius}; }
 
 // Values beyond a double's range belong only to steps no pixel of such an image can take.
-void Store(const Working& w, DoubleApproximation* out) {
+void Store(const Working<ComplexExp>& w, DoubleApproximation* out) {
     const double radius = w.radius.ToDouble();
     if (!(radius > 0) || !std::isfinite(radius) || w.a.e > 1000 || w.b.e > 1000) {
         *out = {};
@@ -67,8 +73,18 @@ void Store(const Working& w, DoubleApproximation* out) {
     *out = {{w.a.re * aScale, w.a.im * aScale}, {w.b.re * bScale, w.b.im * bScale}, radius};
 }
 
+void Store(const Working<MatrixExp>& w, MatrixApproximation* out) {
+    const double radius = w.radius.ToDouble();
+    if (!(radius > 0) || !std::isfinite(radius) || w.a.e > 1000 || w.b.e > 1000) {
+        *out = {};
+        return;
+    }
+    *out = {w.a.ToDouble(), w.b.ToDouble(), radius};
+}
+
 template <class Entry>
 bool Build(const TableInputs& in, const LongWork& work, ApproximationTable<Entry>* table) {
+    using Step = Working<typename Entry::Coefficient>;
     *table = {};
     const int64_t length = in.orbit->Length();  // steps 1 .. length - 1 can be approximated
     const int64_t lowestSpan = int64_t{1} << kLowestLevel;
@@ -93,19 +109,19 @@ bool Build(const TableInputs& in, const LongWork& work, ApproximationTable<Entry
     const auto single = [&](int64_t k) {
         return WithPerturbation(in.equation, in.chebyshevOrder, [&](auto perturbation) {
             using P = decltype(perturbation);
-            if constexpr (P::kHasTable) {
+            if constexpr (std::is_same_v<decltype(SingleStep<P>(in, k, linearEnough)), Step>) {
                 return SingleStep<P>(in, k, linearEnough);
             } else {
-                return Working{};  // no table is made for it
+                return Step{};  // the table of the other kind is made for it
             }
         });
     };
 
     // The lowest level from single steps merged in turn, each level above from pairs of the one below.
-    std::vector<Working> current(table->levelSize.empty() ? 0 : size_t(table->levelSize[0]));
+    std::vector<Step> current(table->levelSize.empty() ? 0 : size_t(table->levelSize[0]));
     for (size_t i = 0; i < current.size(); ++i) {
         const int64_t start = 1 + int64_t(i) * lowestSpan;
-        Working step = single(start);
+        Step step = single(start);
         for (int64_t k = start + 1; k < start + lowestSpan; ++k) step = Merge(step, single(k), in.dcLargest);
         current[i] = step;
         if (!progress()) return false;
@@ -113,7 +129,7 @@ bool Build(const TableInputs& in, const LongWork& work, ApproximationTable<Entry
     for (size_t level = 0; level < table->levelStart.size(); ++level) {
         Entry* stored = &table->entries[size_t(table->levelStart[level])];
         for (size_t i = 0; i < current.size(); ++i) Store(current[i], &stored[i]);
-        std::vector<Working> next(current.size() / 2);
+        std::vector<Step> next(current.size() / 2);
         for (size_t i = 0; i < next.size(); ++i) {
             next[i] = Merge(current[2 * i], current[2 * i + 1], in.dcLargest);
             if (!progress()) return false;
@@ -132,6 +148,11 @@ bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
 
 bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
                              ApproximationTable<ExtendedApproximation>* table) {
+    return Build(inputs, work, table);
+}
+
+bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
+                             ApproximationTable<MatrixApproximation>* table) {
     return Build(inputs, work, table);
 }
 

@@ -34,4 +34,17 @@ constexpr ChebyshevNesting ChebyshevNestingOf(int32_t order) {
     }
 }
 
+// The coefficients of the same polynomial, the constant term first: the approximation table's linear
+// parts and bounds are worked out from them.
+constexpr std::array<double, 10> ChebyshevCoefficientsOf(int32_t order) {
+    const ChebyshevNesting nesting = ChebyshevNestingOf(order);
+    const int32_t odd = nesting.odd ? 1 : 0;
+    std::array<double, 10> coefficients{};
+    coefficients[size_t(2 * nesting.count + odd)] = 1.0;
+    for (int32_t k = 0; k < nesting.count; ++k) {
+        coefficients[size_t(2 * (nesting.count - 1 - k) + odd)] = nesting.constant[size_t(k)];
+    }
+    return coefficients;
+}
+
 }  // namespace zenphra

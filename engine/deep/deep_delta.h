@@ -75,12 +75,11 @@ class DoubleDelta {
     // length, 0 when none applies.
     int64_t Approximate(OrbitCursor& at, int64_t stepsLeft) {
         if (!useTable_) return 0;
-        const auto& table = at.reference->doubleTable;
+        const auto& table = Table(*at.reference);
         // |dz| is at most |re| + |im|, so a step valid for that is valid for dz.
         const double size = std::fabs(dz_.re) + std::fabs(dz_.im);
-        const DoubleApproximation* step = LongestStep(
-            table, at.m, stepsLeft, [size](const DoubleApproximation& e) { return size < e.radius; },
-            &chosenLevel_);
+        const auto* step = LongestStep(
+            table, at.m, stepsLeft, [size](const auto& e) { return size < e.radius; }, &chosenLevel_);
         if (step == nullptr) return 0;
         dz_ = step->a * dz_ + step->b * dc_;
         const int64_t span = int64_t{1} << chosenLevel_;
@@ -105,6 +104,14 @@ class DoubleDelta {
     }
 
   private:
+    static const auto& Table(const DeepReference& reference) {
+        if constexpr (P::kConformal) {
+            return reference.doubleTable;
+        } else {
+            return reference.matrixTable;
+        }
+    }
+
     // Follows the reference of the other branch from here on, where the image can have one more.
     void CrossToTheOtherBranch(OrbitCursor& at) {
         const BranchReferences::Crossing crossing = image_->branches.Across(*at.reference, at.m);

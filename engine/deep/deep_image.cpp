@@ -23,6 +23,11 @@ struct StopRequest {
     void* context;
 };
 
+bool IsConformal(DeepEquation equation) {
+    return WithPerturbation(equation, 3,
+                            [](auto perturbation) { return decltype(perturbation)::kConformal; });
+}
+
 // Builds one reference and, for the image's numbers, its table.
 bool MakeReference(const ReferenceStart& start, const DeepLocation& location, const DeepImage& image,
                    FloatExp dcLargest, double limitValue, const LongWork& work, DeepReference* reference) {
@@ -42,14 +47,11 @@ bool MakeReference(const ReferenceStart& start, const DeepLocation& location, co
     inputs.c = image.c;
     inputs.dcLargest = dcLargest;
     inputs.limitValue = limitValue;
+    if (image.equation == DeepEquation::kChebyshev) inputs.tolerance = kStretchingTolerance;
+    if (!IsConformal(image.equation)) return BuildApproximationTable(inputs, work, &reference->matrixTable);
     if (image.numbers == DeepNumbers::kDouble)
         return BuildApproximationTable(inputs, work, &reference->doubleTable);
     return BuildApproximationTable(inputs, work, &reference->extendedTable);
-}
-
-bool HasTable(DeepEquation equation, int32_t chebyshevOrder) {
-    return WithPerturbation(equation, chebyshevOrder,
-                            [](auto perturbation) { return decltype(perturbation)::kHasTable; });
 }
 
 bool HasExtendedForm(DeepEquation equation) {
@@ -103,7 +105,8 @@ DeepProgress& CurrentDeepProgress() {
 size_t DeepImage::Bytes() const {
     size_t bytes = sizeof(*this);
     for (const DeepReference* reference : {&main, &critical}) {
-        bytes += reference->orbit.Bytes() + reference->doubleTable.Bytes() + reference->extendedTable.Bytes();
+        bytes += reference->orbit.Bytes() + reference->doubleTable.Bytes() +
+                 reference->extendedTable.Bytes() + reference->matrixTable.Bytes();
     }
     return bytes + branches.Bytes();
 }
@@ -120,7 +123,7 @@ std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, con
     image->pixelStep = location.pixelStep;
     image->centreRe = location.centreReNearest;
     image->centreIm = location.centreImNearest;
-    image->useApproximation = ApproximationAllowed() && HasTable(image->equation, image->chebyshevOrder);
+    image->useApproximation = ApproximationAllowed();
 
     // The pixels' offsets from the centre in pixel steps, laid out as the double engine lays out the
     // plane: the corner half a diagonal away, rows down and columns across, turned by the angle.

@@ -28,11 +28,13 @@ inline constexpr int64_t kDoubleNumbersSmallestStep = -1010;  // 2^-1010, about 
 // The phases of making a deep image, as GetPlotPath reports them.
 enum class DeepPhase : int32_t { kNone = 0, kReference = 1, kTable = 2, kRows = 3 };
 
-// What one reference orbit brings: the orbit and its table (in the image's number types).
+// What one reference orbit brings: the orbit and its table (in the image's number types, of matrices
+// for the equations that are not conformal).
 struct DeepReference {
     ReferenceOrbit orbit;
     ApproximationTable<DoubleApproximation> doubleTable;
     ApproximationTable<ExtendedApproximation> extendedTable;
+    ApproximationTable<MatrixApproximation> matrixTable;
 };
 
 struct DeepImage {

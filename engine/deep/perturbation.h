@@ -6,6 +6,7 @@
 // their own (kExtended).
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -13,6 +14,7 @@
 #include "engine/deep/deep_complex.h"
 #include "engine/deep/deep_image.h"
 #include "engine/deep/float_exp.h"
+#include "engine/deep/real_matrix.h"
 #include "engine/deep/reference_orbit.h"
 
 namespace zenphra {
@@ -42,7 +44,7 @@ struct ClassicPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;  // Y_0 of the reference pixels rebase to
     static constexpr bool kExtended = true;
-    static constexpr bool kHasTable = true;
+    static constexpr bool kConformal = true;  // its linear part is complex (else a real 2x2 matrix)
     static constexpr bool kBranches = false;  // see Barnsley2Perturbation
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd /*c*/) {
@@ -62,7 +64,8 @@ struct ClassicPerturbation {
     static ComplexExp LinearA(ComplexExp y, Cd /*aux*/, Cd /*c*/) { return {y.re, y.im, y.e + 1}; }
     static ComplexExp LinearB(ComplexExp /*y*/, Cd /*aux*/, Cd /*c*/) { return ComplexExp::Of(1.0, 0.0); }
     // The largest |dz| whose neglected square stays below `tolerance` of the kept terms.
-    static FloatExp LinearRadius(ComplexExp y, Cd /*aux*/, FloatExp /*dcLargest*/, double tolerance) {
+    static FloatExp LinearRadius(ComplexExp y, Cd /*aux*/, Cd /*c*/, FloatExp /*dcLargest*/,
+                                 double tolerance) {
         return FloatExp::Of(tolerance) * Sqrt(y.Norm());
     }
 };
@@ -73,7 +76,7 @@ struct LambdaPerturbation {
     static constexpr double kOrigin = 0.5;
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = true;
-    static constexpr bool kHasTable = true;
+    static constexpr bool kConformal = true;
     static constexpr bool kBranches = false;
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
@@ -99,8 +102,8 @@ struct LambdaPerturbation {
     static ComplexExp LinearB(ComplexExp y, Cd /*aux*/, Cd /*c*/) {
         return ComplexExp::Of(0.25, 0.0) - y * y;
     }
-    static FloatExp LinearRadius(ComplexExp y, Cd aux, FloatExp dcLargest, double tolerance) {
-        return ClassicPerturbation::LinearRadius(y, aux, dcLargest, tolerance);
+    static FloatExp LinearRadius(ComplexExp y, Cd aux, Cd c, FloatExp dcLargest, double tolerance) {
+        return ClassicPerturbation::LinearRadius(y, aux, c, dcLargest, tolerance);
     }
 };
 
@@ -112,7 +115,7 @@ struct PokornyPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = false;
-    static constexpr bool kHasTable = true;
+    static constexpr bool kConformal = true;
     static constexpr bool kBranches = false;
     static constexpr double kSmallestDivisor = 1e-30;  // of |w|^2
     static constexpr double kGuard = 1e20;
@@ -136,10 +139,10 @@ struct PokornyPerturbation {
     static ComplexExp LinearB(ComplexExp /*y*/, Cd aux, Cd /*c*/) { return MinusInverseSquare(aux); }
     // Besides the square of dz, the approximation neglects d / W in 1 / (1 + d / W): |d| must stay below
     // `tolerance` |W|, with |d| <= 2 |Y| |dz| (1 + tolerance) + |dc|. A W near the guard takes no step.
-    static FloatExp LinearRadius(ComplexExp y, Cd aux, FloatExp dcLargest, double tolerance) {
+    static FloatExp LinearRadius(ComplexExp y, Cd aux, Cd c, FloatExp dcLargest, double tolerance) {
         const double norm = Norm(aux);
         if (!(norm > kSmallestDivisor * (1 + 8 * tolerance))) return {};
-        const FloatExp square = ClassicPerturbation::LinearRadius(y, aux, dcLargest, tolerance);
+        const FloatExp square = ClassicPerturbation::LinearRadius(y, aux, c, dcLargest, tolerance);
         const FloatExp room = FloatExp::Of(tolerance * std::sqrt(norm)) - dcLargest;
         if (!(room.m > 0)) return {};
         const FloatExp twiceY = FloatExp::Of(2 * (1 + tolerance)) * Sqrt(y.Norm());
@@ -164,7 +167,7 @@ struct SpiralSymmetry2Perturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = false;
-    static constexpr bool kHasTable = false;
+    static constexpr bool kConformal = false;
     static constexpr bool kBranches = false;
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd /*c*/) {
@@ -180,6 +183,24 @@ struct SpiralSymmetry2Perturbation {
         }
         return {folded - dc.re, 2.0 * (y.re * dz.im + (y.im + dz.im) * dz.re) - dc.im};
     }
+    // Linear part on the reference's side s of the fold: A = [[2 s X, -2 s Y], [2 Y, 2 X]], B = -1.
+    static MatrixExp LinearA(ComplexExp y, Cd aux, Cd /*c*/) {
+        const double twiceSide = aux.re >= 0 ? 2.0 : -2.0;
+        return MatrixExp::Of({twiceSide * y.re, -twiceSide * y.im, 2.0 * y.im, 2.0 * y.re}, y.e);
+    }
+    static MatrixExp LinearB(ComplexExp /*y*/, Cd /*aux*/, Cd /*c*/) {
+        return MatrixExp::Of({-1.0, 0.0, 0.0, -1.0});
+    }
+    // The neglected squares are at most |dz|^2 beside the kept 2 |Y| |dz|, as for the classic set; and
+    // the pixel stays on the reference's side of the fold while |dr| <= (2 |Y| + |dz|) |dz| stays below
+    // |R|.
+    static FloatExp LinearRadius(ComplexExp y, Cd aux, Cd c, FloatExp dcLargest, double tolerance) {
+        if (aux.re == 0.0) return {};
+        const FloatExp square = ClassicPerturbation::LinearRadius(y, aux, c, dcLargest, tolerance);
+        const FloatExp fold = FloatExp::Of(std::fabs(aux.re) * (1.0 - 0x1p-20)) /
+                              (FloatExp::Of(2.0 + tolerance) * Sqrt(y.Norm()));
+        return fold < square ? fold : square;
+    }
 };
 
 // z' = (z + t) c, t = +1 where the side zx cy + zy cx is negative and -1 elsewhere, the line included.
@@ -192,7 +213,7 @@ struct Barnsley2Perturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
     static constexpr bool kExtended = false;
-    static constexpr bool kHasTable = false;
+    static constexpr bool kConformal = true;
     static constexpr bool kBranches = true;
     // A pixel crossing the line with |dz| below 2^-24 moves to a reference of the other branch. Beyond,
     // the jump's rounding is far below the distance between neighbouring pixels' orbits.
@@ -211,6 +232,21 @@ struct Barnsley2Perturbation {
         const Cd shiftedZ{y.re + shift + dz.re, y.im + dz.im};
         return Cd{dz.re + (shift - referenceShift), dz.im} * c + shiftedZ * dc;
     }
+    // Linear part on the reference's branch T: A = C, B = Y + T; what it neglects is dz dc.
+    static ComplexExp LinearA(ComplexExp /*y*/, Cd /*aux*/, Cd c) { return ComplexExp::Of(c.re, c.im); }
+    static ComplexExp LinearB(ComplexExp y, Cd aux, Cd /*c*/) {
+        return y + ComplexExp::Of(aux.re < 0 ? 1.0 : -1.0, 0.0);
+    }
+    // dz dc stays small beside C dz while |dc| is small beside |C|; and the pixel stays on the
+    // reference's branch while its change of side, |dS| <= |dz| (|C| + |dc|) + |Y| |dc|, stays below
+    // |S|.
+    static FloatExp LinearRadius(ComplexExp y, Cd aux, Cd c, FloatExp dcLargest, double tolerance) {
+        const FloatExp magnitudeC = FloatExp::Of(Magnitude(c));
+        if (!(dcLargest < FloatExp::Of(tolerance) * magnitudeC)) return {};
+        const FloatExp room = FloatExp::Of(std::fabs(aux.re) * (1.0 - 0x1p-20)) - Sqrt(y.Norm()) * dcLargest;
+        if (!(room.m > 0)) return {};
+        return room / (magnitudeC + dcLargest);
+    }
 
   private:
     // (Y + dz) (C + dc) sides: S + dz.re Ci + dz.im Cr + (Y + dz).re dci + (Y + dz).im dcr.
@@ -228,7 +264,7 @@ struct ChebyshevPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.5;
     static constexpr bool kExtended = false;
-    static constexpr bool kHasTable = false;
+    static constexpr bool kConformal = false;
     static constexpr bool kBranches = false;
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
@@ -239,7 +275,56 @@ struct ChebyshevPerturbation {
                 dz.im + c.re * x.change + dc.re * fullX - c.im * v.change - dc.im * fullV};
     }
 
+    // Linear part: A = [[1 + Cy P'(X), -Cx P'(Y)], [Cx P'(X), 1 - Cy P'(Y)]],
+    // B = [[-P(Y), P(X)], [P(X), -P(Y)]].
+    static MatrixExp LinearA(ComplexExp y, Cd /*aux*/, Cd c) {
+        const Polynomial x = At(y.re * PowerOfTwo(y.e)), v = At(y.im * PowerOfTwo(y.e));
+        return MatrixExp::Of({1.0 + c.im * x.slope, -c.re * v.slope, c.re * x.slope, 1.0 - c.im * v.slope});
+    }
+    static MatrixExp LinearB(ComplexExp y, Cd /*aux*/, Cd /*c*/) {
+        const Polynomial x = At(y.re * PowerOfTwo(y.e)), v = At(y.im * PowerOfTwo(y.e));
+        return MatrixExp::Of({-v.value, x.value, x.value, -v.value});
+    }
+    // What the linear part neglects: P's curvature, at most |C| M2 |dz|^2, and the products of dc with
+    // P's change, at most 1.5 |dc| M1 |dz|, where M1 and M2 bound |P'| and |P''| within kReach of X and
+    // Y. Both stay below a quarter of `tolerance` times the least stretch of A.
+    static FloatExp LinearRadius(ComplexExp y, Cd aux, Cd c, FloatExp dcLargest, double tolerance) {
+        const Polynomial x = At(y.re * PowerOfTwo(y.e)), v = At(y.im * PowerOfTwo(y.e));
+        const double room = 0.5 * tolerance * SmallestStretch(LinearA(y, aux, c).ToDouble());
+        if (!(room > 0) || !std::isfinite(room)) return {};
+        const double slope = std::fmax(x.slopeBound, v.slopeBound);
+        if (!(FloatExp::Of(2.0 * slope) * dcLargest < FloatExp::Of(room))) return {};
+        const double radius = room / (2.0 * Magnitude(c) * std::fmax(x.curvatureBound, v.curvatureBound));
+        return FloatExp::Of(radius < kReach ? radius : kReach);
+    }
+
   private:
+    static constexpr double kReach = 0x1p-20;
+
+    struct Polynomial {
+        double value, slope;                // P(x), P'(x)
+        double slopeBound, curvatureBound;  // of |P'| and |P''| within kReach of x
+    };
+    static Polynomial At(double x) {
+        constexpr std::array<double, 10> kCoefficients = ChebyshevCoefficientsOf(Order);
+        const double reach = std::fabs(x) + kReach;
+        Polynomial p{0, 0, 0, 0};
+        double curvature = 0, slopeChange = 0, curvatureChange = 0;
+        for (int32_t j = Order; j >= 0; --j) {
+            const double a = kCoefficients[size_t(j)];
+            if (j >= 2) curvature = curvature * x + a * j * (j - 1);
+            if (j >= 1) p.slope = p.slope * x + a * j;
+            p.value = p.value * x + a;
+            // |P'(x + t) - P'(x)| <= kReach max |P''| and the same one order up, by the absolute
+            // coefficients at the farthest reach.
+            if (j >= 2) slopeChange = slopeChange * reach + std::fabs(a) * j * (j - 1);
+            if (j >= 3) curvatureChange = curvatureChange * reach + std::fabs(a) * j * (j - 1) * (j - 2);
+        }
+        p.slopeBound = std::fabs(p.slope) + kReach * slopeChange;
+        p.curvatureBound = std::fabs(curvature) + kReach * curvatureChange;
+        return p;
+    }
+
     struct Difference {
         double value, change;  // P(X) and P(X + d) - P(X)
     };
