@@ -73,6 +73,8 @@ void Store(const Working<ComplexExp>& w, DoubleApproximation* out) {
     *out = {{w.a.re * aScale, w.a.im * aScale}, {w.b.re * bScale, w.b.im * bScale}, radius};
 }
 
+void Store(const Working<MatrixExp>& w, ExtendedMatrixApproximation* out) { *out = {w.a, w.b, w.radius}; }
+
 void Store(const Working<MatrixExp>& w, MatrixApproximation* out) {
     const double radius = w.radius.ToDouble();
     if (!(radius > 0) || !std::isfinite(radius) || w.a.e > 1000 || w.b.e > 1000) {
@@ -153,6 +155,11 @@ bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
 
 bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
                              ApproximationTable<MatrixApproximation>* table) {
+    return Build(inputs, work, table);
+}
+
+bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
+                             ApproximationTable<ExtendedMatrixApproximation>* table) {
     return Build(inputs, work, table);
 }
 

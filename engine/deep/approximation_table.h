@@ -41,11 +41,18 @@ struct ExtendedApproximation {
     FloatExp radius;  // valid while |dz| is below it
 };
 
-// For the equations whose steps are not conformal, in images whose pixel step fits a double.
+// For the equations whose steps are not conformal, in images whose pixel step fits a double ...
 struct MatrixApproximation {
     using Coefficient = MatrixExp;
     Matrix2 a, b;
     double radius = 0;  // as for DoubleApproximation
+};
+
+// ... and in deeper ones.
+struct ExtendedMatrixApproximation {
+    using Coefficient = MatrixExp;
+    MatrixExp a, b;
+    FloatExp radius;
 };
 
 template <class EntryType>
@@ -85,5 +92,7 @@ bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
                              ApproximationTable<ExtendedApproximation>* table);
 bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
                              ApproximationTable<MatrixApproximation>* table);
+bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
+                             ApproximationTable<ExtendedMatrixApproximation>* table);
 
 }  // namespace zenphra

@@ -129,6 +129,8 @@ class DoubleDelta {
 
 template <class P>
 class ExtendedDelta {
+    static_assert(!P::kBranches, "a reference of the other branch is made only for doubles");
+
   public:
     ExtendedDelta(const DeepImage& image, Cd offset) : c_(image.c), useTable_(image.useApproximation) {
         const FloatExp& step = image.pixelStep;
@@ -147,17 +149,21 @@ class ExtendedDelta {
         const Cd y = at.Here();
         if (!scaled_) {
             dz_ = P::Step(at, dz_, dcDouble_, c_);
-        } else if (std::fabs(y.re) + std::fabs(y.im) < kTinyReference) {
-            // The reference is as small as dz here: every term counts, in full.
-            small_ = P::StepExact(at.reference->orbit.Exact(at.m), small_, dc_, c_);
+        } else if (HasExactStep() && std::fabs(y.re) + std::fabs(y.im) < kTinyReference) {
+            // The reference is as small as dz here: every term counts, in full. (The other equations
+            // have no tiny reference values that a pixel could follow this closely but at the set's
+            // start, where dz is 0.)
+            if constexpr (HasExactStep())
+                small_ = P::StepExact(at.reference->orbit.Exact(at.m), small_, dc_, c_);
             Settle();
         } else {
-            // dz = w 2^e: the pixel's own terms are taken relative to 2^e.
+            // dz = w 2^e: the pixel's own terms are taken relative to 2^e (to dc's exponent while dz is 0).
+            const int64_t e = small_.IsZero() ? dc_.e : small_.e;
             const Cd w{small_.re, small_.im};
-            const double toScale = PowerOfTwo(small_.e);
-            const Cd dcRelative{dc_.re * PowerOfTwo(dc_.e - small_.e), dc_.im * PowerOfTwo(dc_.e - small_.e)};
-            const Cd next = P::StepScaled({y.re, y.im}, w, toScale, dcRelative, c_);
-            small_ = ComplexExp::Of(next.re, next.im, small_.e);
+            const double toUnits = dc_.IsZero() ? 0.0 : PowerOfTwo(dc_.e - e);  // no 0 times infinity
+            const Cd dcRelative{dc_.re * toUnits, dc_.im * toUnits};
+            const Cd next = P::StepScaled(at, w, e, dcRelative, c_);
+            small_ = ComplexExp::Of(next.re, next.im, e);
             Settle();
         }
         ++at.m;
@@ -165,13 +171,13 @@ class ExtendedDelta {
 
     int64_t Approximate(OrbitCursor& at, int64_t stepsLeft) {
         if (!useTable_) return 0;
-        const auto& table = at.reference->extendedTable;
+        const auto& table = Table(*at.reference);
         // |dz| as a mantissa norm and an exponent: |dz|^2 = norm 2^(2 e).
         const ComplexExp dz = scaled_ ? small_ : ComplexExp::Of(dz_.re, dz_.im);
         const double norm = dz.re * dz.re + dz.im * dz.im;
-        const ExtendedApproximation* step = LongestStep(
+        const auto* step = LongestStep(
             table, at.m, stepsLeft,
-            [norm, e = dz.e](const ExtendedApproximation& entry) {
+            [norm, e = dz.e](const auto& entry) {
                 if (entry.radius.IsZero()) return false;
                 const int64_t k = entry.radius.e - e;  // |dz| < 2^(e + 1.5), radius >= 2^(radius.e)
                 if (k >= 2) return true;
@@ -195,16 +201,14 @@ class ExtendedDelta {
         return {y.re + P::kOrigin + dz_.re, y.im + dz_.im};
     }
 
-    // Only for the equations whose pixels rebase to a start at the origin.
     void RebaseIfNearer(OrbitCursor& at, const DeepReference& critical) {
-        static_assert(P::kRebaseStart == 0.0);
         const Cd y = at.Here();
         if (!scaled_) {
-            const Cd offset{y.re + dz_.re, y.im + dz_.im};
+            const Cd offset{y.re - P::kRebaseStart + dz_.re, y.im + dz_.im};  // z minus the start
             if (at.m == at.length || Norm(offset) < Norm(dz_)) {
                 if (Norm(offset) < kSmallNorm) {
                     // Too small for a double: the exact sum, scaled.
-                    small_ = at.reference->orbit.Exact(at.m) + ComplexExp::Of(dz_.re, dz_.im);
+                    small_ = FromStart(at) + ComplexExp::Of(dz_.re, dz_.im);
                     scaled_ = true;
                     Settle();
                 } else {
@@ -217,9 +221,10 @@ class ExtendedDelta {
             }
             return;
         }
-        // A z nearer the critical point than dz is small needs a reference as small as dz.
-        if (at.m != at.length && std::fabs(y.re) + std::fabs(y.im) >= kTinyReference) return;
-        const ComplexExp offset = at.reference->orbit.Exact(at.m) + small_;
+        // A z nearer the start than dz is small needs a reference as near it as dz.
+        if (at.m != at.length && std::fabs(y.re - P::kRebaseStart) + std::fabs(y.im) >= kTinyReference)
+            return;
+        const ComplexExp offset = FromStart(at) + small_;
         if (at.m == at.length || offset.Norm() < small_.Norm()) {
             small_ = offset;
             Settle();
@@ -228,6 +233,21 @@ class ExtendedDelta {
     }
 
   private:
+    static constexpr bool HasExactStep() {
+        return requires(ComplexExp z, Cd c) { P::StepExact(z, z, z, c); };
+    }
+    static const auto& Table(const DeepReference& reference) {
+        if constexpr (P::kConformal) {
+            return reference.extendedTable;
+        } else {
+            return reference.extendedMatrixTable;
+        }
+    }
+    // The reference's z minus the start pixels rebase to (exact: the start is a double near z).
+    static ComplexExp FromStart(const OrbitCursor& at) {
+        return at.reference->orbit.Exact(at.m) - ComplexExp::Of(P::kRebaseStart, 0.0);
+    }
+
     // dz is kept with its own exponent below 2^kScaledBelow and as a double above; so its square and
     // every product of it with a reference value stay far from a double's smallest numbers.
     static constexpr int64_t kScaledBelow = -480;

@@ -48,10 +48,13 @@ bool MakeReference(const ReferenceStart& start, const DeepLocation& location, co
     inputs.dcLargest = dcLargest;
     inputs.limitValue = limitValue;
     if (image.equation == DeepEquation::kChebyshev) inputs.tolerance = kStretchingTolerance;
-    if (!IsConformal(image.equation)) return BuildApproximationTable(inputs, work, &reference->matrixTable);
-    if (image.numbers == DeepNumbers::kDouble)
-        return BuildApproximationTable(inputs, work, &reference->doubleTable);
-    return BuildApproximationTable(inputs, work, &reference->extendedTable);
+    const bool doubles = image.numbers == DeepNumbers::kDouble;
+    if (!IsConformal(image.equation)) {
+        return doubles ? BuildApproximationTable(inputs, work, &reference->matrixTable)
+                       : BuildApproximationTable(inputs, work, &reference->extendedMatrixTable);
+    }
+    return doubles ? BuildApproximationTable(inputs, work, &reference->doubleTable)
+                   : BuildApproximationTable(inputs, work, &reference->extendedTable);
 }
 
 bool HasExtendedForm(DeepEquation equation) {
@@ -106,7 +109,8 @@ size_t DeepImage::Bytes() const {
     size_t bytes = sizeof(*this);
     for (const DeepReference* reference : {&main, &critical}) {
         bytes += reference->orbit.Bytes() + reference->doubleTable.Bytes() +
-                 reference->extendedTable.Bytes() + reference->matrixTable.Bytes();
+                 reference->extendedTable.Bytes() + reference->matrixTable.Bytes() +
+                 reference->extendedMatrixTable.Bytes();
     }
     return bytes + branches.Bytes();
 }

@@ -35,6 +35,7 @@ struct DeepReference {
     ApproximationTable<DoubleApproximation> doubleTable;
     ApproximationTable<ExtendedApproximation> extendedTable;
     ApproximationTable<MatrixApproximation> matrixTable;
+    ApproximationTable<ExtendedMatrixApproximation> extendedMatrixTable;
 };
 
 struct DeepImage {

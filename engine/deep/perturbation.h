@@ -6,6 +6,7 @@
 // their own (kExtended).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -52,8 +53,10 @@ struct ClassicPerturbation {
         const Cd twoYPlusDz{2.0 * y.re + dz.re, 2.0 * y.im + dz.im};
         return twoYPlusDz * dz + dc;
     }
-    // The same for dz = w 2^e, in units of 2^e: `scale` is 2^e, dcRelative is dc / 2^e.
-    static Cd StepScaled(Cd y, Cd w, double scale, Cd dcRelative, Cd /*c*/) {
+    // The same for dz = w 2^e, in units of 2^e: dcRelative is dc / 2^e.
+    static Cd StepScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd /*c*/) {
+        const Cd y = at.Here();
+        const double scale = PowerOfTwo(exponent);
         const Cd twoYPlusDz{2.0 * y.re + w.re * scale, 2.0 * y.im + w.im * scale};
         return twoYPlusDz * w + dcRelative;
     }
@@ -85,7 +88,9 @@ struct LambdaPerturbation {
         const Cd t{0.25 - (y.re * y.re - y.im * y.im), -2.0 * y.re * y.im};
         return dc * (t - s) - c * s;
     }
-    static Cd StepScaled(Cd y, Cd w, double scale, Cd dcRelative, Cd c) {
+    static Cd StepScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd c) {
+        const Cd y = at.Here();
+        const double scale = PowerOfTwo(exponent);
         const Cd s = Cd{2.0 * y.re + w.re * scale, 2.0 * y.im + w.im * scale} * w;
         const Cd t{0.25 - (y.re * y.re - y.im * y.im), -2.0 * y.re * y.im};
         return dcRelative * (t - scale * s) - c * s;
@@ -114,7 +119,7 @@ struct LambdaPerturbation {
 struct PokornyPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
-    static constexpr bool kExtended = false;
+    static constexpr bool kExtended = true;
     static constexpr bool kConformal = true;
     static constexpr bool kBranches = false;
     static constexpr double kSmallestDivisor = 1e-30;  // of |w|^2
@@ -129,6 +134,20 @@ struct PokornyPerturbation {
         if (norm < kSmallestDivisor) return {kGuard - next.re, kGuard - next.im};
         if (next.re == kGuard && next.im == kGuard) return Cd{w.re / norm, -w.im / norm} - next;
         const Cd product = w * reference;
+        const double productNorm = Norm(product);
+        const Cd quotient = d * Cd{product.re, -product.im};
+        return {-quotient.re / productNorm, -quotient.im / productNorm};
+    }
+    // dz far below a double's last bit of any w that counts: the pixel is guarded where its reference
+    // is (their |w|^2 would differ only within 2^-400 of the guard's bound), and is then the guard
+    // itself.
+    static Cd StepScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd /*c*/) {
+        const Cd y = at.Here(), reference = at.Aux();
+        const Cd next = at.Next();
+        if (next.re == kGuard && next.im == kGuard) return {};
+        const double scale = PowerOfTwo(exponent);
+        const Cd d = Cd{2.0 * y.re + w.re * scale, 2.0 * y.im + w.im * scale} * w + dcRelative;
+        const Cd product = (reference + scale * d) * reference;
         const double productNorm = Norm(product);
         const Cd quotient = d * Cd{product.re, -product.im};
         return {-quotient.re / productNorm, -quotient.im / productNorm};
@@ -166,7 +185,7 @@ struct PokornyPerturbation {
 struct SpiralSymmetry2Perturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
-    static constexpr bool kExtended = false;
+    static constexpr bool kExtended = true;
     static constexpr bool kConformal = false;
     static constexpr bool kBranches = false;
 
@@ -174,14 +193,20 @@ struct SpiralSymmetry2Perturbation {
         const Cd y = at.Here();
         const double r = at.Aux().re;
         const double dr = (2.0 * y.re + dz.re) * dz.re - (2.0 * y.im + dz.im) * dz.im;
-        const double full = r + dr;
-        double folded;
-        if (r >= 0) {
-            folded = full >= 0 ? dr : -(r + full);
-        } else {
-            folded = full > 0 ? r + full : -dr;
-        }
-        return {folded - dc.re, 2.0 * (y.re * dz.im + (y.im + dz.im) * dz.re) - dc.im};
+        return {Folded(r, dr) - dc.re, 2.0 * (y.re * dz.im + (y.im + dz.im) * dz.re) - dc.im};
+    }
+    // In units of 2^e. R in those units only where the pixel could be on the fold's other side: an R
+    // beyond 2^-400 is infinitely far from it there.
+    static Cd StepScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd /*c*/) {
+        const Cd y = at.Here();
+        const double r = at.Aux().re;
+        const double scale = PowerOfTwo(exponent);
+        const double dr = (2.0 * y.re + w.re * scale) * w.re - (2.0 * y.im + w.im * scale) * w.im;
+        const double inUnits = std::fabs(r) > 0x1p-400
+                                   ? std::copysign(HUGE_VAL, r)
+                                   : std::ldexp(r, int(std::min<int64_t>(-exponent, 4000)));
+        return {Folded(inUnits, dr) - dcRelative.re,
+                2.0 * (y.re * w.im + (y.im + w.im * scale) * w.re) - dcRelative.im};
     }
     // Linear part on the reference's side s of the fold: A = [[2 s X, -2 s Y], [2 Y, 2 X]], B = -1.
     static MatrixExp LinearA(ComplexExp y, Cd aux, Cd /*c*/) {
@@ -200,6 +225,14 @@ struct SpiralSymmetry2Perturbation {
         const FloatExp fold = FloatExp::Of(std::fabs(aux.re) * (1.0 - 0x1p-20)) /
                               (FloatExp::Of(2.0 + tolerance) * Sqrt(y.Norm()));
         return fold < square ? fold : square;
+    }
+
+  private:
+    // |R + dr| - |R| without the difference of large values.
+    static double Folded(double r, double dr) {
+        const double full = r + dr;
+        if (r >= 0) return full >= 0 ? dr : -(r + full);
+        return full > 0 ? r + full : -dr;
     }
 };
 
@@ -263,16 +296,19 @@ template <int32_t Order>
 struct ChebyshevPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.5;
-    static constexpr bool kExtended = false;
+    static constexpr bool kExtended = true;
     static constexpr bool kConformal = false;
     static constexpr bool kBranches = false;
 
-    static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) {
+    static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd c) { return StepScaled(at, dz, 0, dc, c); }
+    // In units of 2^e: the changes of P and dz, not P itself.
+    static Cd StepScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd c) {
         const Cd y = at.Here();
-        const Difference x = DifferenceAt(y.re, dz.re), v = DifferenceAt(y.im, dz.im);
-        const double fullX = x.value + x.change, fullV = v.value + v.change;
-        return {c.im * x.change + dc.im * fullX + dz.re - c.re * v.change - dc.re * fullV,
-                dz.im + c.re * x.change + dc.re * fullX - c.im * v.change - dc.im * fullV};
+        const double scale = PowerOfTwo(exponent);
+        const Difference x = DifferenceAt(y.re, w.re, scale), v = DifferenceAt(y.im, w.im, scale);
+        const double fullX = x.value + x.change * scale, fullV = v.value + v.change * scale;
+        return {c.im * x.change + dcRelative.im * fullX + w.re - c.re * v.change - dcRelative.re * fullV,
+                w.im + c.re * x.change + dcRelative.re * fullX - c.im * v.change - dcRelative.im * fullV};
     }
 
     // Linear part: A = [[1 + Cy P'(X), -Cx P'(Y)], [Cx P'(X), 1 - Cy P'(Y)]],
@@ -326,18 +362,19 @@ struct ChebyshevPerturbation {
     }
 
     struct Difference {
-        double value, change;  // P(X) and P(X + d) - P(X)
+        double value, change;  // P(X) and (P(X + d) - P(X)) / scale
     };
-    static Difference DifferenceAt(double x, double d) {
+    // For d = w scale.
+    static Difference DifferenceAt(double x, double w, double scale) {
         constexpr ChebyshevNesting kNesting = ChebyshevNestingOf(Order);
-        const double u = x * x, du = (2.0 * x + d) * d, fullU = u + du;
+        const double u = x * x, du = (2.0 * x + w * scale) * w, fullU = u + du * scale;
         double h = 1.0, dh = 0.0;
         for (int32_t k = 0; k < kNesting.count; ++k) {
             dh = dh * fullU + h * du;
             h = h * u + kNesting.constant[size_t(k)];
         }
         if (!kNesting.odd) return {h, dh};
-        return {h * x, dh * (x + d) + h * d};
+        return {h * x, dh * (x + w * scale) + h * w};
     }
 };
 

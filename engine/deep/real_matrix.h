@@ -69,6 +69,10 @@ inline MatrixExp operator+(MatrixExp a, MatrixExp b) {
                          a.e);
 }
 
+inline ComplexExp operator*(const MatrixExp& a, const ComplexExp& z) {
+    return ComplexExp::Of(a.xx * z.re + a.xy * z.im, a.yx * z.re + a.yy * z.im, a.e + z.e);
+}
+
 // The most the matrix lengthens any vector (its largest singular value), rounded up.
 inline FloatExp LargestStretch(const MatrixExp& a) {
     const double frobenius = a.xx * a.xx + a.xy * a.xy + a.yx * a.yx + a.yy * a.yy;
