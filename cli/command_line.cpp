@@ -247,8 +247,9 @@ QString HelpText() {
            QStringLiteral("\n") + Wrapped(QStringLiteral("Movies:"), MovieHelp()) + QStringLiteral("\n") +
            Wrapped(QStringLiteral("Exit status:"),
                    QStringLiteral(
-                       "0 finished, 1 bad arguments or an input that cannot be read (running it again "
-                       "will not help), 2 a file could not be written, 130 stopped with Ctrl-C or SIGTERM "
+                       "0 finished, 1 bad arguments, an input that cannot be read or a place the library "
+                       "does not draw (running it again will not help), 2 a file could not be written, "
+                       "130 stopped with Ctrl-C or SIGTERM "
                        "and saved (continue it with --resume, a movie or a strip with the same command)."));
 }
 

@@ -30,7 +30,8 @@ ExitStatus PlotAndSave(const app::FractalParams& params, int32_t startY, const a
     // with a longer text than the last.
     if (!app::FractalTextToSave(params, params.VertRes, palette)) return kBadInput;
     const int32_t imageFactor = app::ComputeDisplayFactor(params.HorRes, params.VertRes).ImageFactor;
-    if (app::ErrCheck(app::InitPlotWith(params, startY, imageFactor), QString())) return kNotWritten;
+    const int32_t started = app::InitPlotWith(params, startY, imageFactor);
+    if (app::ErrCheck(started, QString())) return StatusOfUnstartedPlot(started);
 
     StopPlotOnInterrupt();
     PlotProgress progress(ProgressStyleFor(line.quiet), startY, params.VertRes);

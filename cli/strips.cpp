@@ -49,9 +49,8 @@ ExitStatus RenderStrip(const CommandLine& line, app::PaletteArrays& palette) {
     if (continuing)
         PrintNote(line.quiet, QStringLiteral("continuing \"%1\" at row %2").arg(path).arg(onDisk));
     const int32_t imageFactor = app::ComputeDisplayFactor(params.HorRes, params.VertRes).ImageFactor;
-    if (app::ErrCheck(app::InitPlotWith(params, continuing ? firstRow : 0, imageFactor), QString())) {
-        return kNotWritten;
-    }
+    const int32_t started = app::InitPlotWith(params, continuing ? firstRow : 0, imageFactor);
+    if (app::ErrCheck(started, QString())) return StatusOfUnstartedPlot(started);
 
     StopPlotOnInterrupt();
     const int32_t stripRows = rows.end - rows.first;

@@ -146,8 +146,8 @@ struct Outcome {
 Outcome PlotFrame(const FractalParams& params, int32_t frame, int32_t firstRow, const QString& path,
                   const app::PaletteArrays& palette, MovieProgress& progress) {
     const int32_t imageFactor = app::ComputeDisplayFactor(params.HorRes, params.VertRes).ImageFactor;
-    if (Failed(app::InitPlotWith(params, firstRow, imageFactor), QString(), progress))
-        return {kNotWritten, {}};
+    const int32_t started = app::InitPlotWith(params, firstRow, imageFactor);
+    if (Failed(started, QString(), progress)) return {StatusOfUnstartedPlot(started), {}};
     int32_t row = firstRow;
     for (; row < params.VertRes; ++row) {
         if (app::Engine().PlotFractal(row) == ZENPHRA_ABORTED) break;
