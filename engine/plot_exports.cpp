@@ -108,7 +108,7 @@ int32_t InitPlotDeep(int32_t NewImage, int32_t EqnType, int32_t HorRes, int32_t 
         EndDeepPlot();
         return StartPlot(NewImage, params);
     }
-    if (!DeepEquationFor(params, NumbersFor(location))) return ZENPHRA_NO_DEEP_FORM;
+    if (!DeepEquationFor(params)) return ZENPHRA_NO_DEEP_FORM;
 
     DeepState& deep = LibraryDeepState();
     deep.active = true;

@@ -29,9 +29,8 @@ constexpr std::array<CodeMessage, 9> kMessages{{
      "The image cannot be drawn at this place: the magnification must lie between 1e-300 and 1e20000.",
      nullptr},
     {ZENPHRA_NO_DEEP_FORM,
-     "This equation cannot be drawn this deep yet: \"Barnsley 2\" is drawn to a magnification of about "
-     "1e300, the other equations at any depth, and \"Pokorny\" only with an Iteration Loop Early Exit "
-     "Value below 1e40.",
+     "This equation cannot be drawn this deep: \"Pokorny\" is drawn beyond the reach of doubles (a "
+     "magnification of about 1e13) only with an Iteration Loop Early Exit Value below 1e40.",
      nullptr},
 }};
 static_assert(ZENPHRA_DEEP_MAX_POWER == 20000, "the place message names the deepest magnification");

@@ -4,6 +4,8 @@
 
 #include <mpfr.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <string>
 
@@ -47,6 +49,14 @@ class BigFloat {
   private:
     mpfr_t value_;
 };
+
+// re + i im with one exponent, whatever their sizes.
+inline ComplexExp ComplexExpOf(const BigFloat& re, const BigFloat& im) {
+    const FloatExp x = re.ToFloatExp(), y = im.ToFloatExp();
+    if (x.IsZero() && y.IsZero()) return {};
+    const int64_t e = std::max(x.IsZero() ? INT64_MIN : x.e, y.IsZero() ? INT64_MIN : y.e);
+    return ComplexExp::Of(x.m * PowerOfTwo(x.e - e), y.m * PowerOfTwo(y.e - e), e);
+}
 
 // MPFR keeps caches of its own in each thread (constants such as log 2, a pool of integers). The thread
 // that reads a location or makes a reference orbit may end soon after, as a window's plot thread does, so

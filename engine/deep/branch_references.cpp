@@ -68,7 +68,9 @@ BranchReferences::Crossing BranchReferences::Make(const DeepReference& from, int
     start.maxIters = maxIters_ - (origin.iteration + m);
     ComputeReferenceOrbit(start, bits_, LongWork{}, &made.orbit);
     starts_.emplace(&made, Start{re, im, origin.iteration + m, otherBranch});
-    return {&made, {-moveRe.ToDouble(), -moveIm.ToDouble()}};
+    mpfr_neg(moveRe.get(), moveRe.get(), MPFR_RNDN);
+    mpfr_neg(moveIm.get(), moveIm.get(), MPFR_RNDN);
+    return {&made, {moveRe.ToDouble(), moveIm.ToDouble()}, ComplexExpOf(moveRe, moveIm)};
 }
 
 size_t BranchReferences::Bytes() const {

@@ -25,10 +25,11 @@ struct DeepReference;
 class BranchReferences {
   public:
     // A reference of the other branch, and its first value minus the value of the reference crossed
-    // from (in doubles: both are as close as the pixel that crossed).
+    // from (both are as close as the pixel that crossed): as doubles, and whatever its size.
     struct Crossing {
         const DeepReference* reference = nullptr;
         Cd offset;
+        ComplexExp exactOffset;
     };
     // No more references than this are made for one image; pixels beyond cross where they are.
     static constexpr size_t kMostReferences = 4096;

@@ -129,10 +129,9 @@ class DoubleDelta {
 
 template <class P>
 class ExtendedDelta {
-    static_assert(!P::kBranches, "a reference of the other branch is made only for doubles");
-
   public:
-    ExtendedDelta(const DeepImage& image, Cd offset) : c_(image.c), useTable_(image.useApproximation) {
+    ExtendedDelta(const DeepImage& image, Cd offset)
+        : image_(&image), c_(image.c), useTable_(image.useApproximation) {
         const FloatExp& step = image.pixelStep;
         const ComplexExp pixel = ComplexExp::Of(offset.re * step.m, offset.im * step.m, step.e);
         if (image.juliaMode) {
@@ -146,6 +145,7 @@ class ExtendedDelta {
     }
 
     void Step(OrbitCursor& at) {
+        if constexpr (P::kBranches) CrossIfNeeded(at);
         const Cd y = at.Here();
         if (!scaled_) {
             dz_ = P::Step(at, dz_, dcDouble_, c_);
@@ -158,11 +158,8 @@ class ExtendedDelta {
             Settle();
         } else {
             // dz = w 2^e: the pixel's own terms are taken relative to 2^e (to dc's exponent while dz is 0).
-            const int64_t e = small_.IsZero() ? dc_.e : small_.e;
-            const Cd w{small_.re, small_.im};
-            const double toUnits = dc_.IsZero() ? 0.0 : PowerOfTwo(dc_.e - e);  // no 0 times infinity
-            const Cd dcRelative{dc_.re * toUnits, dc_.im * toUnits};
-            const Cd next = P::StepScaled(at, w, e, dcRelative, c_);
+            const int64_t e = UnitExponent();
+            const Cd next = P::StepScaled(at, {small_.re, small_.im}, e, DcInUnits(e), c_);
             small_ = ComplexExp::Of(next.re, next.im, e);
             Settle();
         }
@@ -233,6 +230,34 @@ class ExtendedDelta {
     }
 
   private:
+    int64_t UnitExponent() const { return small_.IsZero() ? dc_.e : small_.e; }
+    Cd DcInUnits(int64_t e) const {
+        const double toUnits = dc_.IsZero() ? 0.0 : PowerOfTwo(dc_.e - e);  // no 0 times infinity
+        return {dc_.re * toUnits, dc_.im * toUnits};
+    }
+
+    // "Barnsley 2": a pixel on the other side of the branch line than its reference, while close to it,
+    // follows a reference of the other branch from here on, where the image can have one more; else
+    // it crosses where it is, with a double difference.
+    void CrossIfNeeded(OrbitCursor& at) {
+        if (scaled_) {
+            const int64_t e = UnitExponent();
+            if (!P::CrossesScaled(at, {small_.re, small_.im}, e, DcInUnits(e), c_)) return;
+        } else if (!P::CrossesClose(at, dz_, dcDouble_, c_)) {
+            return;
+        }
+        const BranchReferences::Crossing crossing = image_->branches.Across(*at.reference, at.m);
+        if (crossing.reference == nullptr) {
+            if (scaled_) dz_ = {small_.re * PowerOfTwo(small_.e), small_.im * PowerOfTwo(small_.e)};
+            scaled_ = false;
+            return;
+        }
+        small_ = (scaled_ ? small_ : ComplexExp::Of(dz_.re, dz_.im)) - crossing.exactOffset;
+        scaled_ = true;
+        Settle();
+        at.Follow(*crossing.reference);
+    }
+
     static constexpr bool HasExactStep() {
         return requires(ComplexExp z, Cd c) { P::StepExact(z, z, z, c); };
     }
@@ -265,6 +290,7 @@ class ExtendedDelta {
         }
     }
 
+    const DeepImage* image_;
     ComplexExp small_;  // dz while scaled_
     Cd dz_;             // dz otherwise
     bool scaled_ = true;

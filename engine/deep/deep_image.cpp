@@ -57,17 +57,13 @@ bool MakeReference(const ReferenceStart& start, const DeepLocation& location, co
                    : BuildApproximationTable(inputs, work, &reference->extendedTable);
 }
 
-bool HasExtendedForm(DeepEquation equation) {
-    return WithPerturbation(equation, 3, [](auto perturbation) { return decltype(perturbation)::kExtended; });
-}
-
 }  // namespace
 
 DeepNumbers NumbersFor(const DeepLocation& location) {
     return location.pixelStep.e >= kDoubleNumbersSmallestStep ? DeepNumbers::kDouble : DeepNumbers::kExtended;
 }
 
-std::optional<DeepEquation> DeepEquationFor(const PlotParams& params, DeepNumbers numbers) {
+std::optional<DeepEquation> DeepEquationFor(const PlotParams& params) {
     std::optional<DeepEquation> equation;
     switch (params.equation) {
         case kClassicMandelbrot:
@@ -93,7 +89,6 @@ std::optional<DeepEquation> DeepEquationFor(const PlotParams& params, DeepNumber
         default:
             break;
     }
-    if (equation && numbers == DeepNumbers::kExtended && !HasExtendedForm(*equation)) return {};
     return equation;
 }
 
@@ -119,7 +114,7 @@ std::shared_ptr<const DeepImage> MakeDeepImage(const DeepLocation& location, con
                                                bool (*stop)(void*), void* stopContext) {
     auto image = std::make_shared<DeepImage>();
     image->numbers = NumbersFor(location);
-    image->equation = DeepEquationFor(params, image->numbers).value_or(DeepEquation::kClassic);
+    image->equation = DeepEquationFor(params).value_or(DeepEquation::kClassic);
     image->chebyshevOrder = ChebyshevOrder(params.parm3);
     image->juliaMode = params.juliaMode;
     image->c = params.juliaMode ? Cd{params.juliaReal, params.juliaImag}

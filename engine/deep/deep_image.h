@@ -78,8 +78,8 @@ DeepProgress& CurrentDeepProgress();
 
 DeepNumbers NumbersFor(const DeepLocation& location);
 
-// The equation's perturbed form, if it has one for these parameters and numbers.
-std::optional<DeepEquation> DeepEquationFor(const PlotParams& params, DeepNumbers numbers);
+// The equation's perturbed form, if it has one for these parameters.
+std::optional<DeepEquation> DeepEquationFor(const PlotParams& params);
 
 // Makes the image's references and tables, asking `stop` every few hundred iterations. Empty when
 // stopped.

@@ -112,10 +112,7 @@ template <class P>
 DeepPixelFunction PixelFunctionOf(const DeepImage& image, int32_t rendering) {
     return hw::WithRendering(rendering, [&](auto kind) -> DeepPixelFunction {
         using R = decltype(kind);
-        if constexpr (P::kExtended) {
-            if (image.numbers == DeepNumbers::kExtended) return &DeepPixel<ExtendedDelta<P>, R>;
-        }
-        // Images of the other numbers are not made for equations without their form.
+        if (image.numbers == DeepNumbers::kExtended) return &DeepPixel<ExtendedDelta<P>, R>;
         return &DeepPixel<DoubleDelta<P>, R>;
     });
 }

@@ -2,8 +2,8 @@
 // reference's offset from the equation's origin, and only dz is iterated, with dc the pixel's distance
 // from the reference's c (0 in Julia form). Every form is an exact rearrangement of the equation, so dz
 // keeps its full relative precision however small it is. Steps read the reference where a pixel follows
-// it (an OrbitCursor); "Classic Mandlebrot" and "Lambda" also have forms for numbers with an exponent of
-// their own (kExtended).
+// it (an OrbitCursor); each also has a form for a dz with an exponent of its own (StepScaled), in units
+// of that exponent, and "Classic Mandlebrot" and "Lambda" one for references as small as dz (StepExact).
 #pragma once
 
 #include <algorithm>
@@ -44,7 +44,6 @@ struct OrbitCursor {
 struct ClassicPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;  // Y_0 of the reference pixels rebase to
-    static constexpr bool kExtended = true;
     static constexpr bool kConformal = true;  // its linear part is complex (else a real 2x2 matrix)
     static constexpr bool kBranches = false;  // see Barnsley2Perturbation
 
@@ -78,7 +77,6 @@ struct ClassicPerturbation {
 struct LambdaPerturbation {
     static constexpr double kOrigin = 0.5;
     static constexpr double kRebaseStart = 0.0;
-    static constexpr bool kExtended = true;
     static constexpr bool kConformal = true;
     static constexpr bool kBranches = false;
 
@@ -119,7 +117,6 @@ struct LambdaPerturbation {
 struct PokornyPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
-    static constexpr bool kExtended = true;
     static constexpr bool kConformal = true;
     static constexpr bool kBranches = false;
     static constexpr double kSmallestDivisor = 1e-30;  // of |w|^2
@@ -185,7 +182,6 @@ struct PokornyPerturbation {
 struct SpiralSymmetry2Perturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
-    static constexpr bool kExtended = true;
     static constexpr bool kConformal = false;
     static constexpr bool kBranches = false;
 
@@ -245,7 +241,6 @@ struct SpiralSymmetry2Perturbation {
 struct Barnsley2Perturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;
-    static constexpr bool kExtended = false;
     static constexpr bool kConformal = true;
     static constexpr bool kBranches = true;
     // A pixel crossing the line with |dz| below 2^-24 moves to a reference of the other branch. Beyond,
@@ -264,6 +259,25 @@ struct Barnsley2Perturbation {
         const double shift = PixelSide(y, side, dz, dc, c) < 0 ? 1.0 : -1.0;
         const Cd shiftedZ{y.re + shift + dz.re, y.im + dz.im};
         return Cd{dz.re + (shift - referenceShift), dz.im} * c + shiftedZ * dc;
+    }
+    // In units of 2^e (every such dz is close): the side in those units only where the pixel could be
+    // on the line's other side, as for the fold of "Spiral Symmetry 2".
+    static bool CrossesScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd c) {
+        const double side = at.Aux().re;
+        if (std::fabs(side) > 0x1p-400) return false;
+        const double scale = PowerOfTwo(exponent);
+        const Cd y = at.Here();
+        const double inUnits = std::ldexp(side, int(std::min<int64_t>(-exponent, 4000)));
+        const double change = (w.re * c.im + w.im * c.re) +
+                              ((y.re + w.re * scale) * dcRelative.im + (y.im + w.im * scale) * dcRelative.re);
+        return (inUnits + change < 0) != (side < 0);
+    }
+    // On the reference's branch: a pixel on the other one has crossed before the step.
+    static Cd StepScaled(const OrbitCursor& at, Cd w, int64_t exponent, Cd dcRelative, Cd c) {
+        const Cd y = at.Here();
+        const double scale = PowerOfTwo(exponent);
+        const double referenceShift = at.Aux().re < 0 ? 1.0 : -1.0;
+        return w * c + Cd{y.re + referenceShift + w.re * scale, y.im + w.im * scale} * dcRelative;
     }
     // Linear part on the reference's branch T: A = C, B = Y + T; what it neglects is dz dc.
     static ComplexExp LinearA(ComplexExp /*y*/, Cd /*aux*/, Cd c) { return ComplexExp::Of(c.re, c.im); }
@@ -296,7 +310,6 @@ template <int32_t Order>
 struct ChebyshevPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.5;
-    static constexpr bool kExtended = true;
     static constexpr bool kConformal = false;
     static constexpr bool kBranches = false;
 

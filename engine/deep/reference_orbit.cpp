@@ -58,10 +58,7 @@ bool ComputeReferenceOrbit(const ReferenceStart& start, mpfr_prec_t precision, c
         if ((IsTiny(a.get()) || mpfr_zero_p(a.get())) && (IsTiny(b.get()) || mpfr_zero_p(b.get())) &&
             !(mpfr_zero_p(a.get()) && mpfr_zero_p(b.get()))) {
             orbit->points.back() = {};
-            const FloatExp re = a.ToFloatExp(), im = b.ToFloatExp();
-            const int64_t e = std::max(re.IsZero() ? INT64_MIN : re.e, im.IsZero() ? INT64_MIN : im.e);
-            orbit->tiny.push_back(
-                {n, ComplexExp::Of(re.m * PowerOfTwo(re.e - e), im.m * PowerOfTwo(im.e - e), e)});
+            orbit->tiny.push_back({n, ComplexExpOf(a, b)});
         }
     };
     keep(0);

@@ -150,9 +150,8 @@ ZENPHRA_API void StringToDouble(const char* text, double* result);
  * byte. Below that, the deep path draws it: one reference orbit, worked out in arbitrary precision at
  * about log2(magnification x HorRes) + 64 bits, and every pixel as its exact difference from that
  * orbit, for every equation in set and Julia form (the Julia constant stays a double), every rendering,
- * skip count, bail-out and banding: "Barnsley 2" while the pixel step is at least 2^-1010 (a
- * magnification of about 1e300 and less), the others at any depth, "Pokorny" only with a bail-out below
- * 1e40. Beyond, the result is ZENPHRA_NO_DEEP_FORM.
+ * skip count, bail-out and banding, at any depth; "Pokorny" only with a bail-out below 1e40, with a
+ * larger one the result is ZENPHRA_NO_DEEP_FORM.
  *
  * Results: as InitPlot's, or ZENPHRA_BAD_LOCATION or ZENPHRA_NO_DEEP_FORM; with either of those the
  * library changes nothing. Rows are then asked for with PlotFractal as always. The reference orbit and

@@ -155,9 +155,8 @@ TEST(ErrCheckTest, FailureCodesShowTheirMessage) {
         "The image cannot be drawn at this place: the magnification must lie between 1e-300 and 1e20000.");
     EXPECT_TRUE(ErrCheck(-10, ""));
     EXPECT_EQ(recorder.lastText(),
-              "This equation cannot be drawn this deep yet: \"Barnsley 2\" is drawn to a magnification of "
-              "about 1e300, the other equations at any depth, and \"Pokorny\" only with an Iteration Loop "
-              "Early Exit Value below 1e40.");
+              "This equation cannot be drawn this deep: \"Pokorny\" is drawn beyond the reach of doubles "
+              "(a magnification of about 1e13) only with an Iteration Loop Early Exit Value below 1e40.");
     EXPECT_EQ(recorder.messages().size(), 7);
 }
 

@@ -336,8 +336,8 @@ TEST_F(RenderTest, BadArgumentsAndInputsExitWithOneLineNamingTheProblem) {
         {{"--info", rendering},
          "Rendering Not Supported: The rendering used in this image is not supported by Quorvex-Talmy "
          "Fractals Lite."},
-        {{"--equation", "Barnsley 2", "--magnify", "1e400", "-o", image},
-         "This equation cannot be drawn this deep yet"},
+        {{"--equation", "Pokorny", "--limit", "1e41", "--magnify", "1e30", "-o", image},
+         "This equation cannot be drawn this deep"},
     };
     for (const auto& [arguments, problem] : cases) {
         const RunResult result = Expect(1, arguments);

@@ -20,6 +20,8 @@ struct DeepScene {
     double limit;
     int32_t width, height;
     int32_t chebyshevOrder = 5;
+    // Of the direct results, for the comparison to mean anything: a picture, not one flat colour.
+    size_t leastIndices = 5;
 };
 
 // The "Level Set" index of every pixel as direct iteration gives it, with 8 ranges: for a pixel whose
