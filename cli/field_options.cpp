@@ -244,7 +244,8 @@ std::vector<OptionEntry> MakeOptionEntries() {
                   .arg(kEntryHorRes)
                   .arg(kEntryVertRes),
               SetSize),
-        entry("center", "re,im", QStringLiteral("Centre of the image in the complex plane, with every digit the depth needs."),
+        entry("center", "re,im",
+              QStringLiteral("Centre of the image in the complex plane, with every digit the depth needs."),
               PairText(first.PrevRealCenter, first.PrevImagCenter), SetCenter),
         entry("magnify", "x",
               QStringLiteral("Magnification; 1 shows a width of 3.6. Any number of digits, up to 1e20000: "

@@ -44,8 +44,8 @@ struct OrbitCursor {
 struct ClassicPerturbation {
     static constexpr double kOrigin = 0.0;
     static constexpr double kRebaseStart = 0.0;  // Y_0 of the reference pixels rebase to
-    static constexpr bool kConformal = true;  // its linear part is complex (else a real 2x2 matrix)
-    static constexpr bool kBranches = false;  // see Barnsley2Perturbation
+    static constexpr bool kConformal = true;     // its linear part is complex (else a real 2x2 matrix)
+    static constexpr bool kBranches = false;     // see Barnsley2Perturbation
 
     static Cd Step(const OrbitCursor& at, Cd dz, Cd dc, Cd /*c*/) {
         const Cd y = at.Here();
