@@ -62,13 +62,19 @@ Working<Coefficient> Merge(const Working<Coefficient>& x, const Working<Coeffici
 
 void Store(const Working<ComplexExp>& w, ExtendedApproximation* out) { *out = {w.a, w.b, w.radius}; }
 
-// Values beyond a double's range belong only to steps no pixel of such an image can take.
-void Store(const Working<ComplexExp>& w, DoubleApproximation* out) {
+// Values beyond a double's range belong only to steps no pixel of an image of doubles can take.
+template <class Coefficient>
+bool FitsDoubles(const Working<Coefficient>& w) {
     const double radius = w.radius.ToDouble();
-    if (!(radius > 0) || !std::isfinite(radius) || w.a.e > 1000 || w.b.e > 1000) {
+    return radius > 0 && std::isfinite(radius) && w.a.e <= 1000 && w.b.e <= 1000;
+}
+
+void Store(const Working<ComplexExp>& w, DoubleApproximation* out) {
+    if (!FitsDoubles(w)) {
         *out = {};
         return;
     }
+    const double radius = w.radius.ToDouble();
     const double aScale = PowerOfTwo(w.a.e), bScale = PowerOfTwo(w.b.e);
     *out = {{w.a.re * aScale, w.a.im * aScale}, {w.b.re * bScale, w.b.im * bScale}, radius};
 }
@@ -76,12 +82,8 @@ void Store(const Working<ComplexExp>& w, DoubleApproximation* out) {
 void Store(const Working<MatrixExp>& w, ExtendedMatrixApproximation* out) { *out = {w.a, w.b, w.radius}; }
 
 void Store(const Working<MatrixExp>& w, MatrixApproximation* out) {
-    const double radius = w.radius.ToDouble();
-    if (!(radius > 0) || !std::isfinite(radius) || w.a.e > 1000 || w.b.e > 1000) {
-        *out = {};
-        return;
-    }
-    *out = {w.a.ToDouble(), w.b.ToDouble(), radius};
+    *out = FitsDoubles(w) ? MatrixApproximation{w.a.ToDouble(), w.b.ToDouble(), w.radius.ToDouble()}
+                          : MatrixApproximation{};
 }
 
 template <class Entry>
@@ -143,24 +145,19 @@ bool Build(const TableInputs& in, const LongWork& work, ApproximationTable<Entry
 
 }  // namespace
 
+template <class Entry>
 bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<DoubleApproximation>* table) {
+                             ApproximationTable<Entry>* table) {
     return Build(inputs, work, table);
 }
 
-bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<ExtendedApproximation>* table) {
-    return Build(inputs, work, table);
-}
-
-bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<MatrixApproximation>* table) {
-    return Build(inputs, work, table);
-}
-
-bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<ExtendedMatrixApproximation>* table) {
-    return Build(inputs, work, table);
-}
+template bool BuildApproximationTable(const TableInputs&, const LongWork&,
+                                      ApproximationTable<DoubleApproximation>*);
+template bool BuildApproximationTable(const TableInputs&, const LongWork&,
+                                      ApproximationTable<ExtendedApproximation>*);
+template bool BuildApproximationTable(const TableInputs&, const LongWork&,
+                                      ApproximationTable<MatrixApproximation>*);
+template bool BuildApproximationTable(const TableInputs&, const LongWork&,
+                                      ApproximationTable<ExtendedMatrixApproximation>*);
 
 }  // namespace zenphra

@@ -85,14 +85,9 @@ struct TableInputs {
 };
 
 // Builds the table; false when stopped (see LongWork), with the table incomplete. `done` counts the
-// entries merged.
+// entries merged. Made for the four entry types above.
+template <class Entry>
 bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<DoubleApproximation>* table);
-bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<ExtendedApproximation>* table);
-bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<MatrixApproximation>* table);
-bool BuildApproximationTable(const TableInputs& inputs, const LongWork& work,
-                             ApproximationTable<ExtendedMatrixApproximation>* table);
+                             ApproximationTable<Entry>* table);
 
 }  // namespace zenphra

@@ -130,10 +130,7 @@ struct PokornyPerturbation {
         const Cd next = at.Next();
         if (norm < kSmallestDivisor) return {kGuard - next.re, kGuard - next.im};
         if (next.re == kGuard && next.im == kGuard) return Cd{w.re / norm, -w.im / norm} - next;
-        const Cd product = w * reference;
-        const double productNorm = Norm(product);
-        const Cd quotient = d * Cd{product.re, -product.im};
-        return {-quotient.re / productNorm, -quotient.im / productNorm};
+        return MinusQuotient(d, w * reference);
     }
     // dz far below a double's last bit of any w that counts: the pixel is guarded where its reference
     // is (their |w|^2 would differ only within 2^-400 of the guard's bound), and is then the guard
@@ -144,10 +141,7 @@ struct PokornyPerturbation {
         if (next.re == kGuard && next.im == kGuard) return {};
         const double scale = PowerOfTwo(exponent);
         const Cd d = Cd{2.0 * y.re + w.re * scale, 2.0 * y.im + w.im * scale} * w + dcRelative;
-        const Cd product = (reference + scale * d) * reference;
-        const double productNorm = Norm(product);
-        const Cd quotient = d * Cd{product.re, -product.im};
-        return {-quotient.re / productNorm, -quotient.im / productNorm};
+        return MinusQuotient(d, (reference + scale * d) * reference);
     }
     static ComplexExp LinearA(ComplexExp y, Cd aux, Cd /*c*/) {
         return ComplexExp{y.re, y.im, y.e + 1} * MinusInverseSquare(aux);
@@ -168,6 +162,12 @@ struct PokornyPerturbation {
     }
 
   private:
+    // -d / product.
+    static Cd MinusQuotient(Cd d, Cd product) {
+        const double productNorm = Norm(product);
+        const Cd quotient = d * Cd{product.re, -product.im};
+        return {-quotient.re / productNorm, -quotient.im / productNorm};
+    }
     static ComplexExp MinusInverseSquare(Cd w) {
         const Cd square = w * w;
         const double norm = Norm(square);
