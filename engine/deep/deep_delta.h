@@ -87,10 +87,24 @@ class DoubleDelta {
         return span;
     }
 
+    // Whether Approximate may take a step from here: true wherever it would, and cheap enough to ask
+    // after every plain step.
+    bool MayApproximate(const OrbitCursor& at) const {
+        if (!useTable_ || !TableStepMayStartAt(at.m)) return false;
+        const auto& table = Table(*at.reference);
+        if (table.TopLevel() < kLowestLevel) return false;
+        const auto* shortest = table.At(kLowestLevel, at.m);
+        return shortest != nullptr && std::fabs(dz_.re) + std::fabs(dz_.im) < shortest->radius;
+    }
+
     Cd FullZ(const OrbitCursor& at) const {
         const Cd y = at.Here();
         return {y.re + P::kOrigin + dz_.re, y.im + dz_.im};
     }
+
+    Cd Dz() const { return dz_; }
+    Cd Dc() const { return dc_; }
+    void SetDz(Cd dz) { dz_ = dz; }
 
     // Moves to the start of `critical` when z lies nearer that start than to the reference, or the
     // reference has ended.

@@ -6,54 +6,13 @@
 
 #include "engine/deep/deep_delta.h"
 #include "engine/deep/deep_pixel_function.h"
+#include "engine/deep/escape_walk.h"
 #include "engine/pixel-inl.h"
 
 namespace zenphra {
 namespace deep_loops {
 
 namespace hw = HWY_NAMESPACE;
-
-// A long pixel asks whether its plot was abandoned this often.
-inline constexpr int64_t kCancelCheckEvery = int64_t{1} << 16;
-
-inline Cd PixelOffset(const DeepImage& image, int32_t row, int32_t column) {
-    return {image.corner.re + row * image.rowStep.re + column * image.colStep.re,
-            image.corner.im + row * image.rowStep.im + column * image.colStep.im};
-}
-
-// "Level Set": the number of steps after which |z|^2 passed the bail-out, or 0 when it did not within
-// maxIters steps (or the plot was abandoned). Steps through the table wherever it allows.
-template <class Delta>
-int64_t EscapeSteps(const DeepImage& image, Cd offset, int64_t maxIters, double limit, Cancellation cancel) {
-    Delta delta(image, offset);
-    OrbitCursor at;
-    at.Follow(image.main);
-    const DeepReference& critical = image.juliaMode ? image.critical : image.main;
-    int64_t n = 0;
-    int64_t nextCheck = kCancelCheckEvery;
-    while (n < maxIters) {
-        const int64_t taken = delta.Approximate(at, maxIters - n);
-        if (taken > 0) {
-            n += taken;
-            if (Norm(delta.FullZ(at)) > limit) return n;
-            delta.RebaseIfNearer(at, critical);
-        } else {
-            // No step of the table can start before the next iteration its shortest steps start at:
-            // plain steps until then.
-            do {
-                delta.Step(at);
-                ++n;
-                if (Norm(delta.FullZ(at)) > limit) return n;
-                delta.RebaseIfNearer(at, critical);
-            } while (n < maxIters && !TableStepMayStartAt(at.m));
-        }
-        if (n >= nextCheck) {
-            if (cancel.Requested()) return 0;
-            nextCheck = n + kCancelCheckEvery;
-        }
-    }
-    return 0;
-}
 
 // Every other rendering watches every step: the full z of each step goes through its test exactly as
 // the double engine's does.
@@ -98,10 +57,8 @@ uint8_t DeepPixel(const DeepImage& image, const PlotContext& context, int32_t ro
     if (context.maxIters <= 0) return context.maxIters == 0 ? kMaxIterIndex : kBackgroundIndex;
     const Cd offset = PixelOffset(image, row, column);
     if constexpr (Rendering::kMapping == IndexMapping::kLevel) {
-        const int64_t steps =
-            EscapeSteps<Delta>(image, offset, context.maxIters, context.render.limitValue, cancel);
-        if (steps == 0) return kMaxIterIndex;
-        return LevelIndex(context.equation, int32_t(steps - 1), context.render.numRanges);
+        return EscapeIndex(
+            context, EscapeSteps<Delta>(image, offset, context.maxIters, context.render.limitValue, cancel));
     } else {
         return WatchedPixel<Delta, Rendering>(image, context, row, column, offset, cancel);
     }

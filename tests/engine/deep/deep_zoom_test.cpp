@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "engine/deep/deep_image.h"
+#include "engine/plot_path.h"
+#include "hwy/targets.h"
 #include "tests/engine/deep/direct_reference.h"
 #include "tests/engine/plot_session.h"
 #include "zenphra.h"
@@ -515,6 +517,38 @@ TEST_F(DeepPlot, TheApproximationTableKeepsThePixels) {
         EXPECT_GE(stable * 2, int(stepped.size())) << name;
         EXPECT_GE(agreeing * 10000, stable * 9999) << name << ": " << agreeing << " of " << stable;
     }
+}
+
+// The classic set's pixels are plotted in vector lanes, with every instruction set the library is built
+// for, and their indices are those of plotting each pixel alone: through rebasing, table steps or none,
+// escapes and the iteration limit, in rows that do not fill the lanes.
+TEST_F(DeepPlot, TheVectorLanesGiveEachPixelItsOwnIndex) {
+    DeepScene minibrot = NearI(40, 101, 23);
+    minibrot.name = "the benchmark's 1e100 minibrot at 1e40";
+    minibrot.centreRe = "-1.4798157761324732607229845259787785469224072577404536968987851";
+    minibrot.centreIm = "-0.0006391119326136172715213963225567157295730391894398473604739";
+    minibrot.magnify = "1e40";
+    minibrot.maxIters = 4000;
+    DeepScene seahorse = Seahorse("1e20", 101, 23);
+    seahorse.maxIters = 20000;
+    const std::vector<DeepScene> scenes{seahorse, NearI(100, 67, 19), minibrot};
+    std::vector<int64_t> targets = hwy::SupportedAndGeneratedTargets();
+    for (const DeepScene& scene : scenes) {
+        for (const bool table : {true, false}) {
+            SCOPED_TRACE(std::string(scene.name) + (table ? " with the table" : " without the table"));
+            AllowApproximation(table);
+            ForcePlainPlot(true);
+            const std::vector<uint8_t> alone = PlotDeep(scene);
+            ForcePlainPlot(false);
+            ASSERT_GE(Distinct(alone), 10u);
+            for (const int64_t target : targets) {
+                hwy::SetSupportedTargetsForTest(target);
+                EXPECT_EQ(PlotDeep(scene), alone) << hwy::TargetName(target);
+            }
+            hwy::SetSupportedTargetsForTest(0);
+        }
+    }
+    AllowApproximation(true);
 }
 
 int32_t pollsUntilEscape = -1;

@@ -1,0 +1,182 @@
+// Compiled once for every instruction set Highway targets; the processor's best is chosen when the
+// library first plots. Only the vector loop below is compiled per target: the walks, which every other
+// action goes through, come from their own headers, included before Highway's per-target part.
+// clang-format off: Highway includes this file once per target, so the order below matters.
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "engine/deep/deep_lanes.cpp"
+#include "hwy/foreach_target.h"  // IWYU pragma: keep
+// clang-format on
+
+#include <optional>
+
+#include "engine/deep/deep_lanes.h"
+#include "engine/deep/escape_walk.h"
+#include "hwy/highway.h"
+
+HWY_BEFORE_NAMESPACE();
+namespace zenphra {
+namespace HWY_NAMESPACE {
+
+namespace hn = hwy::HWY_NAMESPACE;
+
+using ClassicWalk = EscapeWalk<DoubleDelta<ClassicPerturbation>>;
+using P = ClassicPerturbation;
+
+void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, int32_t firstColumn,
+                                           int32_t count, int64_t maxIters, double limit, Cancellation cancel,
+                                           int64_t* steps) {
+    const hn::ScalableTag<double> d;
+    const hn::RebindToSigned<decltype(d)> di;
+    using V = hn::Vec<decltype(d)>;
+    using VI = hn::Vec<decltype(di)>;
+    constexpr size_t kMaxLanes = HWY_MAX_BYTES / sizeof(double);
+    const size_t lanes = hn::Lanes(d);
+
+    // The reference's points as re, im, re, im ..., and the radii of the table's shortest steps, the
+    // last of the five doubles of each entry.
+    const double* points = &image.main.orbit.points[0].re;
+    const int64_t length = image.main.orbit.Length();
+    const auto& table = image.main.doubleTable;
+    static_assert(sizeof(DoubleApproximation) == 5 * sizeof(double));
+    const bool tableOn = image.useApproximation && table.TopLevel() >= kLowestLevel;
+    const double* radii = tableOn ? &table.entries[0].radius : nullptr;
+    const int64_t shortestSteps = tableOn ? table.levelSize[0] : 0;
+
+    // Each lane's pixel (-1 when it has none) and walk, and its state between runs of plain steps.
+    int32_t pixelOf[kMaxLanes];
+    std::optional<ClassicWalk> walks[kMaxLanes];
+    HWY_ALIGN double dzRe[kMaxLanes], dzIm[kMaxLanes], dcRe[kMaxLanes], dcIm[kMaxLanes];
+    HWY_ALIGN int64_t m[kMaxLanes], n[kMaxLanes], stopAt[kMaxLanes],
+        advance[kMaxLanes];  // advance: 1, or 0 when idle
+
+    // A lane's state from its walk, whose next action is a plain step.
+    const auto load = [&](size_t lane) {
+        const ClassicWalk& walk = *walks[lane];
+        dzRe[lane] = walk.Dz().re;
+        dzIm[lane] = walk.Dz().im;
+        dcRe[lane] = walk.Dc().re;
+        dcIm[lane] = walk.Dc().im;
+        m[lane] = walk.ReferenceIteration();
+        n[lane] = walk.Iteration();
+        // Past the limit or at the next look at `cancel`, the walk itself ends the step.
+        stopAt[lane] = std::min(walk.NextCheck(), maxIters);
+        advance[lane] = 1;
+    };
+    const auto idle = [&](size_t lane) {
+        pixelOf[lane] = -1;
+        dzRe[lane] = dzIm[lane] = dcRe[lane] = dcIm[lane] = 0;
+        m[lane] = n[lane] = stopAt[lane] = advance[lane] = 0;
+    };
+    // Takes the walk's actions until its next one is a plain step; false when the walk has ended.
+    const auto untilPlain = [&](ClassicWalk& walk, bool on) {
+        while (on && !walk.NextIsPlain()) on = walk.Act(cancel);
+        return on;
+    };
+    // Gives the lane the next pixel whose walk reaches a plain step, or makes it idle.
+    int32_t nextPixel = 0;
+    const auto fill = [&](size_t lane) {
+        while (nextPixel < count && !cancel.Requested()) {
+            const int32_t pixel = nextPixel++;
+            walks[lane].emplace(image, PixelOffset(image, row, firstColumn + pixel), maxIters, limit);
+            if (untilPlain(*walks[lane], true)) {
+                pixelOf[lane] = pixel;
+                load(lane);
+                return;
+            }
+            steps[pixel] = walks[lane]->Steps();
+        }
+        idle(lane);
+    };
+    for (size_t lane = 0; lane < lanes; ++lane) fill(lane);
+
+    const V two = hn::Set(d, 2.0), origin = hn::Set(d, P::kOrigin), rebaseStart = hn::Set(d, P::kRebaseStart);
+    const V bailout = hn::Set(d, limit);
+    const VI one = hn::Set(di, 1), three = hn::Set(di, 3), zero = hn::Zero(di), five = hn::Set(di, 5);
+    const VI end = hn::Set(di, length), shortestEnd = hn::Set(di, shortestSteps);
+    while (true) {
+        bool anyActive = false;
+        for (size_t lane = 0; lane < lanes; ++lane) anyActive |= pixelOf[lane] >= 0;
+        if (!anyActive) return;
+
+        V re = hn::Load(d, dzRe), im = hn::Load(d, dzIm);
+        const V cRe = hn::Load(d, dcRe), cIm = hn::Load(d, dcIm);
+        VI at = hn::Load(di, m), iteration = hn::Load(di, n);
+        const VI stop = hn::Load(di, stopAt), step = hn::Load(di, advance);
+        V yRe = hn::GatherIndex(d, points, hn::Add(at, at));
+        V yIm = hn::GatherIndex(d, points + 1, hn::Add(at, at));
+        hn::Mask<decltype(d)> event;
+        // Plain steps, as DoubleDelta takes them, until a lane's step needs its walk's end.
+        do {
+            const V tRe = hn::Add(hn::Mul(two, yRe), re), tIm = hn::Add(hn::Mul(two, yIm), im);
+            const V nextRe = hn::Add(hn::Sub(hn::Mul(tRe, re), hn::Mul(tIm, im)), cRe);
+            const V nextIm = hn::Add(hn::Add(hn::Mul(tRe, im), hn::Mul(tIm, re)), cIm);
+            re = nextRe;
+            im = nextIm;
+            at = hn::Add(at, step);
+            iteration = hn::Add(iteration, step);
+            yRe = hn::GatherIndex(d, points, hn::Add(at, at));
+            yIm = hn::GatherIndex(d, points + 1, hn::Add(at, at));
+            // The walk's end: the escape test, rebasing, and whether its next action may be a table step.
+            const V zRe = hn::Add(hn::Add(yRe, origin), re), zIm = hn::Add(yIm, im);
+            const V escapes = hn::Add(hn::Mul(zRe, zRe), hn::Mul(zIm, zIm));
+            const V fromRe = hn::Add(hn::Sub(yRe, rebaseStart), re), fromIm = hn::Add(yIm, im);
+            const V fromStart = hn::Add(hn::Mul(fromRe, fromRe), hn::Mul(fromIm, fromIm));
+            const V dzNorm = hn::Add(hn::Mul(re, re), hn::Mul(im, im));
+            auto ends = hn::Or(hn::Gt(escapes, bailout), hn::Lt(fromStart, dzNorm));
+            auto stops = hn::Or(hn::Eq(at, end), hn::Not(hn::Lt(iteration, stop)));
+            if (tableOn) {
+                const VI offset = hn::Sub(at, one);
+                const VI index = hn::ShiftRight<kLowestLevel>(offset);
+                const auto starts = hn::And(hn::And(hn::Eq(hn::And(offset, three), zero), hn::Gt(at, zero)),
+                                            hn::Lt(index, shortestEnd));
+                const VI safeIndex = hn::IfThenElseZero(starts, index);
+                const V radius = hn::GatherIndex(d, radii, hn::Mul(safeIndex, five));
+                const V size = hn::Add(hn::Abs(re), hn::Abs(im));
+                stops = hn::Or(stops, hn::And(starts, hn::RebindMask(di, hn::Lt(size, radius))));
+            }
+            event = hn::And(hn::Or(ends, hn::RebindMask(d, stops)), hn::RebindMask(d, hn::Ne(step, zero)));
+        } while (hn::AllFalse(d, event));
+
+        hn::Store(re, d, dzRe);
+        hn::Store(im, d, dzIm);
+        hn::Store(at, di, m);
+        hn::Store(iteration, di, n);
+        HWY_ALIGN int64_t ended[kMaxLanes];
+        hn::Store(hn::VecFromMask(di, hn::RebindMask(di, event)), di, ended);
+        for (size_t lane = 0; lane < lanes; ++lane) {
+            if (ended[lane] == 0) continue;
+            ClassicWalk& walk = *walks[lane];
+            walk.TookPlainSteps(n[lane] - walk.Iteration(), {dzRe[lane], dzIm[lane]});
+            if (untilPlain(walk, walk.EndAction(cancel))) {
+                load(lane);
+            } else {
+                steps[pixelOf[lane]] = walk.Steps();
+                fill(lane);
+            }
+        }
+        // Lanes without an event keep the state stored above; their walks catch up at their next one.
+    }
+}
+
+}  // namespace HWY_NAMESPACE
+}  // namespace zenphra
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace zenphra {
+
+HWY_EXPORT(ClassicSetEscapeStepsInLanesForTarget);
+
+bool LanesPlotDeepPixels(const DeepImage& image, const PlotContext& context) {
+    return image.equation == DeepEquation::kClassic && !image.juliaMode &&
+           image.numbers == DeepNumbers::kDouble && context.maxIters > 0 && context.rendering == kLevelSet;
+}
+
+void ClassicSetEscapeStepsInLanes(const DeepImage& image, int32_t row, int32_t firstColumn, int32_t count,
+                                  int64_t maxIters, double limit, Cancellation cancel, int64_t* steps) {
+    HWY_DYNAMIC_DISPATCH(ClassicSetEscapeStepsInLanesForTarget)
+    (image, row, firstColumn, count, maxIters, limit, cancel, steps);
+}
+
+}  // namespace zenphra
+#endif
