@@ -7,6 +7,8 @@
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 // clang-format on
 
+#include <bit>
+#include <cstring>
 #include <optional>
 
 #include "engine/deep/deep_lanes.h"
@@ -30,6 +32,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     using V = hn::Vec<decltype(d)>;
     using VI = hn::Vec<decltype(di)>;
     constexpr size_t kMaxLanes = HWY_MAX_BYTES / sizeof(double);
+    static_assert(kMaxLanes <= 64, "a lane's event is a bit of one word");
     const size_t lanes = hn::Lanes(d);
 
     // The reference's points as re, im, re, im ..., and the radii of the table's shortest steps, the
@@ -45,6 +48,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     // Each lane's pixel (-1 when it has none) and walk, and its state between runs of plain steps.
     int32_t pixelOf[kMaxLanes];
     std::optional<ClassicWalk> walks[kMaxLanes];
+    HWY_ALIGN double hereRe[kMaxLanes], hereIm[kMaxLanes];  // the reference at m
     HWY_ALIGN double dzRe[kMaxLanes], dzIm[kMaxLanes], dcRe[kMaxLanes], dcIm[kMaxLanes];
     HWY_ALIGN int64_t m[kMaxLanes], n[kMaxLanes], stopAt[kMaxLanes],
         advance[kMaxLanes];  // advance: 1, or 0 when idle
@@ -57,6 +61,8 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
         dcRe[lane] = walk.Dc().re;
         dcIm[lane] = walk.Dc().im;
         m[lane] = walk.ReferenceIteration();
+        hereRe[lane] = points[2 * m[lane]];
+        hereIm[lane] = points[2 * m[lane] + 1];
         n[lane] = walk.Iteration();
         // Past the limit or at the next look at `cancel`, the walk itself ends the step.
         stopAt[lane] = std::min(walk.NextCheck(), maxIters);
@@ -64,7 +70,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     };
     const auto idle = [&](size_t lane) {
         pixelOf[lane] = -1;
-        dzRe[lane] = dzIm[lane] = dcRe[lane] = dcIm[lane] = 0;
+        dzRe[lane] = dzIm[lane] = dcRe[lane] = dcIm[lane] = hereRe[lane] = hereIm[lane] = 0;
         m[lane] = n[lane] = stopAt[lane] = advance[lane] = 0;
     };
     // Takes the walk's actions until its next one is a plain step; false when the walk has ended.
@@ -102,8 +108,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
         const V cRe = hn::Load(d, dcRe), cIm = hn::Load(d, dcIm);
         VI at = hn::Load(di, m), iteration = hn::Load(di, n);
         const VI stop = hn::Load(di, stopAt), step = hn::Load(di, advance);
-        V yRe = hn::GatherIndex(d, points, hn::Add(at, at));
-        V yIm = hn::GatherIndex(d, points + 1, hn::Add(at, at));
+        V yRe = hn::Load(d, hereRe), yIm = hn::Load(d, hereIm);
         hn::Mask<decltype(d)> event;
         // Plain steps, as DoubleDelta takes them, until a lane's step needs its walk's end.
         do {
@@ -139,12 +144,16 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
 
         hn::Store(re, d, dzRe);
         hn::Store(im, d, dzIm);
+        hn::Store(yRe, d, hereRe);
+        hn::Store(yIm, d, hereIm);
         hn::Store(at, di, m);
         hn::Store(iteration, di, n);
-        HWY_ALIGN int64_t ended[kMaxLanes];
-        hn::Store(hn::VecFromMask(di, hn::RebindMask(di, event)), di, ended);
-        for (size_t lane = 0; lane < lanes; ++lane) {
-            if (ended[lane] == 0) continue;
+        uint8_t endedBits[8] = {};
+        hn::StoreMaskBits(d, event, endedBits);
+        uint64_t ended;
+        std::memcpy(&ended, endedBits, sizeof ended);
+        for (; ended != 0; ended &= ended - 1) {
+            const size_t lane = size_t(std::countr_zero(ended));
             ClassicWalk& walk = *walks[lane];
             walk.TookPlainSteps(n[lane] - walk.Iteration(), {dzRe[lane], dzIm[lane]});
             if (untilPlain(walk, walk.EndAction(cancel))) {
