@@ -8,7 +8,6 @@
 // clang-format on
 
 #include <bit>
-#include <cstring>
 #include <optional>
 
 #include "engine/deep/deep_lanes.h"
@@ -42,7 +41,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     const auto& table = image.main.doubleTable;
     static_assert(sizeof(DoubleApproximation) == 5 * sizeof(double));
     const bool tableOn = image.useApproximation && table.TopLevel() >= kLowestLevel;
-    const double* radii = tableOn ? &table.entries[0].radius : nullptr;
+    const double* radii = tableOn ? &table.entries[size_t(table.levelStart[0])].radius : nullptr;
     const int64_t shortestSteps = tableOn ? table.levelSize[0] : 0;
 
     // Each lane's pixel (-1 when it has none) and walk, and its state between runs of plain steps.
@@ -50,8 +49,8 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     std::optional<ClassicWalk> walks[kMaxLanes];
     HWY_ALIGN double hereRe[kMaxLanes], hereIm[kMaxLanes];  // the reference at m
     HWY_ALIGN double dzRe[kMaxLanes], dzIm[kMaxLanes], dcRe[kMaxLanes], dcIm[kMaxLanes];
-    HWY_ALIGN int64_t m[kMaxLanes], n[kMaxLanes], stopAt[kMaxLanes],
-        advance[kMaxLanes];  // advance: 1, or 0 when idle
+    // m and n step by `advance`: 1, or 0 in a lane without a pixel.
+    HWY_ALIGN int64_t m[kMaxLanes], n[kMaxLanes], stopAt[kMaxLanes], advance[kMaxLanes];
 
     // A lane's state from its walk, whose next action is a plain step.
     const auto load = [&](size_t lane) {
@@ -150,8 +149,9 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
         hn::Store(iteration, di, n);
         uint8_t endedBits[8] = {};
         hn::StoreMaskBits(d, event, endedBits);
-        uint64_t ended;
-        std::memcpy(&ended, endedBits, sizeof ended);
+        uint64_t ended = 0;  // bit i: lane i
+        for (size_t byte = 0; byte < sizeof endedBits; ++byte)
+            ended |= uint64_t{endedBits[byte]} << (8 * byte);
         for (; ended != 0; ended &= ended - 1) {
             const size_t lane = size_t(std::countr_zero(ended));
             ClassicWalk& walk = *walks[lane];
