@@ -20,12 +20,48 @@ namespace HWY_NAMESPACE {
 
 namespace hn = hwy::HWY_NAMESPACE;
 
-using ClassicWalk = EscapeWalk<DoubleDelta<ClassicPerturbation>>;
-using P = ClassicPerturbation;
+// A plain step of each lane's dz, as P::Step takes it: the same operations in the same order.
+template <class P>
+struct LaneStep;
 
-void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, int32_t firstColumn,
-                                           int32_t count, int64_t maxIters, double limit, Cancellation cancel,
-                                           int64_t* steps) {
+template <>
+struct LaneStep<ClassicPerturbation> {
+    // dz' = (2 Y + dz) dz + dc.
+    template <class V>
+    static void Take(V yRe, V yIm, V& re, V& im, V dcRe, V dcIm, V /*cRe*/, V /*cIm*/) {
+        const V two = hn::Set(hn::DFromV<V>(), 2.0);
+        const V tRe = hn::Add(hn::Mul(two, yRe), re), tIm = hn::Add(hn::Mul(two, yIm), im);
+        const V nextRe = hn::Add(hn::Sub(hn::Mul(tRe, re), hn::Mul(tIm, im)), dcRe);
+        const V nextIm = hn::Add(hn::Add(hn::Mul(tRe, im), hn::Mul(tIm, re)), dcIm);
+        re = nextRe;
+        im = nextIm;
+    }
+};
+
+template <>
+struct LaneStep<LambdaPerturbation> {
+    // s = (2 Y + dz) dz, t = 1/4 - Y^2: dz' = dc (t - s) - c s.
+    template <class V>
+    static void Take(V yRe, V yIm, V& re, V& im, V dcRe, V dcIm, V cRe, V cIm) {
+        const hn::DFromV<V> d;
+        const V two = hn::Set(d, 2.0), minusTwo = hn::Set(d, -2.0), quarter = hn::Set(d, 0.25);
+        const V tRe = hn::Add(hn::Mul(two, yRe), re), tIm = hn::Add(hn::Mul(two, yIm), im);
+        const V sRe = hn::Sub(hn::Mul(tRe, re), hn::Mul(tIm, im));
+        const V sIm = hn::Add(hn::Mul(tRe, im), hn::Mul(tIm, re));
+        const V quarterRe = hn::Sub(quarter, hn::Sub(hn::Mul(yRe, yRe), hn::Mul(yIm, yIm)));
+        const V quarterIm = hn::Mul(hn::Mul(minusTwo, yRe), yIm);
+        const V uRe = hn::Sub(quarterRe, sRe), uIm = hn::Sub(quarterIm, sIm);
+        re = hn::Sub(hn::Sub(hn::Mul(dcRe, uRe), hn::Mul(dcIm, uIm)),
+                     hn::Sub(hn::Mul(cRe, sRe), hn::Mul(cIm, sIm)));
+        im = hn::Sub(hn::Add(hn::Mul(dcRe, uIm), hn::Mul(dcIm, uRe)),
+                     hn::Add(hn::Mul(cRe, sIm), hn::Mul(cIm, sRe)));
+    }
+};
+
+template <class P>
+void EscapeStepsInLanes(const DeepImage& image, int32_t row, int32_t firstColumn, int32_t count,
+                        int64_t maxIters, double limit, Cancellation cancel, int64_t* steps) {
+    using Walk = EscapeWalk<DoubleDelta<P>>;
     const hn::ScalableTag<double> d;
     const hn::RebindToSigned<decltype(d)> di;
     using V = hn::Vec<decltype(d)>;
@@ -46,7 +82,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
 
     // Each lane's pixel (-1 when it has none) and walk, and its state between runs of plain steps.
     int32_t pixelOf[kMaxLanes];
-    std::optional<ClassicWalk> walks[kMaxLanes];
+    std::optional<Walk> walks[kMaxLanes];
     HWY_ALIGN double hereRe[kMaxLanes], hereIm[kMaxLanes];  // the reference at m
     HWY_ALIGN double dzRe[kMaxLanes], dzIm[kMaxLanes], dcRe[kMaxLanes], dcIm[kMaxLanes];
     // m and n step by `advance`: 1, or 0 in a lane without a pixel.
@@ -54,7 +90,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
 
     // A lane's state from its walk, whose next action is a plain step.
     const auto load = [&](size_t lane) {
-        const ClassicWalk& walk = *walks[lane];
+        const Walk& walk = *walks[lane];
         dzRe[lane] = walk.Dz().re;
         dzIm[lane] = walk.Dz().im;
         dcRe[lane] = walk.Dc().re;
@@ -73,7 +109,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
         m[lane] = n[lane] = stopAt[lane] = advance[lane] = 0;
     };
     // Takes the walk's actions until its next one is a plain step; false when the walk has ended.
-    const auto untilPlain = [&](ClassicWalk& walk, bool on) {
+    const auto untilPlain = [&](Walk& walk, bool on) {
         while (on && !walk.NextIsPlain()) on = walk.Act(cancel);
         return on;
     };
@@ -94,7 +130,8 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     };
     for (size_t lane = 0; lane < lanes; ++lane) fill(lane);
 
-    const V two = hn::Set(d, 2.0), origin = hn::Set(d, P::kOrigin), rebaseStart = hn::Set(d, P::kRebaseStart);
+    const V origin = hn::Set(d, P::kOrigin), rebaseStart = hn::Set(d, P::kRebaseStart);
+    const V cRe = hn::Set(d, image.c.re), cIm = hn::Set(d, image.c.im);
     const V bailout = hn::Set(d, limit);
     const VI one = hn::Set(di, 1), three = hn::Set(di, 3), zero = hn::Zero(di), five = hn::Set(di, 5);
     const VI end = hn::Set(di, length), shortestEnd = hn::Set(di, shortestSteps);
@@ -104,18 +141,14 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
         if (!anyActive) return;
 
         V re = hn::Load(d, dzRe), im = hn::Load(d, dzIm);
-        const V cRe = hn::Load(d, dcRe), cIm = hn::Load(d, dcIm);
+        const V dcVRe = hn::Load(d, dcRe), dcVIm = hn::Load(d, dcIm);
         VI at = hn::Load(di, m), iteration = hn::Load(di, n);
         const VI stop = hn::Load(di, stopAt), step = hn::Load(di, advance);
         V yRe = hn::Load(d, hereRe), yIm = hn::Load(d, hereIm);
         hn::Mask<decltype(d)> event;
         // Plain steps, as DoubleDelta takes them, until a lane's step needs its walk's end.
         do {
-            const V tRe = hn::Add(hn::Mul(two, yRe), re), tIm = hn::Add(hn::Mul(two, yIm), im);
-            const V nextRe = hn::Add(hn::Sub(hn::Mul(tRe, re), hn::Mul(tIm, im)), cRe);
-            const V nextIm = hn::Add(hn::Add(hn::Mul(tRe, im), hn::Mul(tIm, re)), cIm);
-            re = nextRe;
-            im = nextIm;
+            LaneStep<P>::Take(yRe, yIm, re, im, dcVRe, dcVIm, cRe, cIm);
             at = hn::Add(at, step);
             iteration = hn::Add(iteration, step);
             yRe = hn::GatherIndex(d, points, hn::Add(at, at));
@@ -154,7 +187,7 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
             ended |= uint64_t{endedBits[byte]} << (8 * byte);
         for (; ended != 0; ended &= ended - 1) {
             const size_t lane = size_t(std::countr_zero(ended));
-            ClassicWalk& walk = *walks[lane];
+            Walk& walk = *walks[lane];
             walk.TookPlainSteps(n[lane] - walk.Iteration(), {dzRe[lane], dzIm[lane]});
             if (untilPlain(walk, walk.EndAction(cancel))) {
                 load(lane);
@@ -167,6 +200,17 @@ void ClassicSetEscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, 
     }
 }
 
+void EscapeStepsInLanesForTarget(const DeepImage& image, int32_t row, int32_t firstColumn, int32_t count,
+                                 int64_t maxIters, double limit, Cancellation cancel, int64_t* steps) {
+    if (image.equation == DeepEquation::kLambda) {
+        EscapeStepsInLanes<LambdaPerturbation>(image, row, firstColumn, count, maxIters, limit, cancel,
+                                               steps);
+    } else {
+        EscapeStepsInLanes<ClassicPerturbation>(image, row, firstColumn, count, maxIters, limit, cancel,
+                                                steps);
+    }
+}
+
 }  // namespace HWY_NAMESPACE
 }  // namespace zenphra
 HWY_AFTER_NAMESPACE();
@@ -174,16 +218,17 @@ HWY_AFTER_NAMESPACE();
 #if HWY_ONCE
 namespace zenphra {
 
-HWY_EXPORT(ClassicSetEscapeStepsInLanesForTarget);
+HWY_EXPORT(EscapeStepsInLanesForTarget);
 
 bool LanesPlotDeepPixels(const DeepImage& image, const PlotContext& context) {
-    return image.equation == DeepEquation::kClassic && !image.juliaMode &&
-           image.numbers == DeepNumbers::kDouble && context.maxIters > 0 && context.rendering == kLevelSet;
+    return (image.equation == DeepEquation::kClassic || image.equation == DeepEquation::kLambda) &&
+           !image.juliaMode && image.numbers == DeepNumbers::kDouble && context.maxIters > 0 &&
+           context.rendering == kLevelSet;
 }
 
-void ClassicSetEscapeStepsInLanes(const DeepImage& image, int32_t row, int32_t firstColumn, int32_t count,
-                                  int64_t maxIters, double limit, Cancellation cancel, int64_t* steps) {
-    HWY_DYNAMIC_DISPATCH(ClassicSetEscapeStepsInLanesForTarget)
+void EscapeStepsInLanes(const DeepImage& image, int32_t row, int32_t firstColumn, int32_t count,
+                        int64_t maxIters, double limit, Cancellation cancel, int64_t* steps) {
+    HWY_DYNAMIC_DISPATCH(EscapeStepsInLanesForTarget)
     (image, row, firstColumn, count, maxIters, limit, cancel, steps);
 }
 

@@ -22,8 +22,8 @@ bool PlotDeepPixels(const DeepImage& image, const PlotParams& params, PixelStrea
     while (stream.NextSpan(span)) {
         if (inLanes) {
             steps.resize(size_t(span.count));
-            ClassicSetEscapeStepsInLanes(image, span.row, span.firstColumn, span.count, context.maxIters,
-                                         context.render.limitValue, cancellation, steps.data());
+            EscapeStepsInLanes(image, span.row, span.firstColumn, span.count, context.maxIters,
+                               context.render.limitValue, cancellation, steps.data());
             if (cancellation.Requested()) return false;
             for (int32_t i = 0; i < span.count; ++i) span.out[i] = EscapeIndex(context, steps[size_t(i)]);
             stream.SpanDone(span);

@@ -519,9 +519,9 @@ TEST_F(DeepPlot, TheApproximationTableKeepsThePixels) {
     }
 }
 
-// The classic set's pixels are plotted in vector lanes, with every instruction set the library is built
-// for, and their indices are those of plotting each pixel alone: through rebasing, table steps or none,
-// escapes and the iteration limit, in rows that do not fill the lanes.
+// The pixels of the classic set and of "Lambda" are plotted in vector lanes, with every instruction set
+// the library is built for, and their indices are those of plotting each pixel alone: through rebasing,
+// table steps or none, escapes and the iteration limit, in rows that do not fill the lanes.
 TEST_F(DeepPlot, TheVectorLanesGiveEachPixelItsOwnIndex) {
     DeepScene minibrot = NearI(40, 101, 23);
     minibrot.name = "the benchmark's 1e100 minibrot at 1e40";
@@ -531,7 +531,10 @@ TEST_F(DeepPlot, TheVectorLanesGiveEachPixelItsOwnIndex) {
     minibrot.maxIters = 4000;
     DeepScene seahorse = Seahorse("1e20", 101, 23);
     seahorse.maxIters = 20000;
-    const std::vector<DeepScene> scenes{seahorse, NearI(100, 67, 19), minibrot};
+    DeepScene lambda = Scenes(24, false)[2];
+    lambda.name = "Lambda near a boundary point at 1e100";
+    lambda.width = 53, lambda.height = 21;
+    const std::vector<DeepScene> scenes{seahorse, NearI(100, 67, 19), minibrot, lambda};
     std::vector<int64_t> targets = hwy::SupportedAndGeneratedTargets();
     for (const DeepScene& scene : scenes) {
         for (const bool table : {true, false}) {
